@@ -1,0 +1,33 @@
+#!/bin/bash
+# Installs what the build and the tests need on Debian 12, only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine wine64
+  xvfb xauth x11-utils imagemagick
+  googletest
+  wixl msitools
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything is installed"
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
