@@ -184,7 +184,7 @@ static_assert(offsetof(TW_ARRAY, ItemList) == 6, "TW_ARRAY.ItemList");
 static_assert(sizeof(TW_RANGE) == 22, "TW_RANGE layout");
 static_assert(sizeof(TW_IMAGELAYOUT) == 28, "TW_IMAGELAYOUT layout");
 static_assert(sizeof(TW_IMAGEINFO) == 42, "TW_IMAGEINFO layout");
-static_assert(offsetof(TW_IMAGEINFO, BitsPerPixel) == 36, "TW_IMAGEINFO.BitsPerPixel");
+static_assert(offsetof(TW_IMAGEINFO, BitsPerPixel) == 34, "TW_IMAGEINFO.BitsPerPixel");
 static_assert(sizeof(TW_SETUPMEMXFER) == 12, "TW_SETUPMEMXFER layout");
 static_assert(sizeof(TW_SETUPFILEXFER) == 260, "TW_SETUPFILEXFER layout");
 static_assert(sizeof(TW_MEMORY) == 8 + sizeof(void*), "TW_MEMORY layout");

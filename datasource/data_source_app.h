@@ -1,0 +1,62 @@
+// The module's one data source object: all connection state of the source.
+#pragma once
+
+#include "datasource/host_wnd.h"
+#include "datasource/twain.h"
+#include "engine/engine_host.h"
+#include "engine/scan_settings.h"
+#include "engine/scanner_io.h"
+#include "framework/win_app.h"
+
+#include <cstdint>
+
+// Bit masks of TWAIN states 3..7 for the accepted-states rules.
+constexpr unsigned StateBit(int state) { return 1u << state; }
+constexpr unsigned kStates3to7 = StateBit(3) | StateBit(4) | StateBit(5) | StateBit(6) | StateBit(7);
+constexpr unsigned kStates4to7 = StateBit(4) | StateBit(5) | StateBit(6) | StateBit(7);
+constexpr unsigned kStates4to6 = StateBit(4) | StateBit(5) | StateBit(6);
+constexpr unsigned kStates5to7 = StateBit(5) | StateBit(6) | StateBit(7);
+constexpr unsigned kStates6to7 = StateBit(6) | StateBit(7);
+
+class CDataSourceApp : public CWinApp, public EngineHost {
+public:
+    CDataSourceApp();
+    ~CDataSourceApp() override;
+
+    ScanSettings Settings{};
+    TW_STATUS Status{};
+    int16_t State = 3;
+    char SectionName[16] = {};
+    int32_t AcquireResult = 0;
+    int16_t PendingXfers = -1;
+    int32_t ImageLength = 0;
+    int32_t ImageWidth = 0;
+    int32_t UiMode = 0;
+    int32_t DeviceOnline = 0;
+    CHostWnd HostWnd;
+    char HelpPath[MAX_PATH] = {};
+    char ProfilePath[MAX_PATH] = {};
+    const char* SavedHelpFilePath = nullptr;
+    const char* SavedProfileName = nullptr;
+    ScannerIo Io;
+    TW_IDENTITY SourceIdentity{};
+    TW_IDENTITY AppIdentity{};
+
+    // Records a condition code for DAT_STATUS.
+    void SetCondition(TW_UINT16 code) {
+        Status.ConditionCode = code;
+        Status.Reserved = 0;
+    }
+    // Records the condition and answers TWRC_FAILURE, for one-line failure paths.
+    TW_UINT16 Fail(TW_UINT16 code) {
+        SetCondition(code);
+        return TWRC_FAILURE;
+    }
+    bool InState(unsigned acceptedStates) const { return (acceptedStates & StateBit(State)) != 0; }
+
+    ScanSettings& CurrentSettings() override { return Settings; }
+    ScannerIo& Scanner() override { return Io; }
+};
+
+// The data source object of this module.
+CDataSourceApp& TheApp();

@@ -1,0 +1,75 @@
+#include "localization/language.h"
+
+#include "framework/win_app.h"
+#include "localization/text_table.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace {
+
+const char ProfileSection[] = "MAIN";
+const char ProfileKey[] = "Language";
+
+// 0 until the language is first asked for or set.
+LanguageId cachedLanguage = 0;
+
+LanguageId ReadStoredLanguage() {
+    const CWinApp* app = CWinApp::Current();
+    int stored = app ? app->GetProfileInt(ProfileSection, ProfileKey, 0) : 0;
+    // The value was always written from a 16-bit id, so only the low 16 bits count.
+    return static_cast<LanguageId>(static_cast<uint16_t>(stored));
+}
+
+}  // namespace
+
+LanguageId GetSystemLanguage() {
+    // The country part is ignored, and so is the user's own UI language.
+    switch (PRIMARYLANGID(GetSystemDefaultLangID())) {
+    case LANG_GERMAN:
+        return LanguageGerman;
+    case LANG_SPANISH:
+        return LanguageSpanish;
+    case LANG_FRENCH:
+        return LanguageFrench;
+    case LANG_ITALIAN:
+        return LanguageItalian;
+    default:
+        return LanguageEnglish;
+    }
+}
+
+LanguageId GetLanguage() {
+    if (cachedLanguage != 0) return cachedLanguage;
+    LanguageId stored = ReadStoredLanguage();
+    // A language taken from the system is not written back, so that a later
+    // load under another system language follows that one.
+    cachedLanguage = IsValidLanguage(stored) ? stored : GetSystemLanguage();
+    return cachedLanguage;
+}
+
+void SetLanguage(LanguageId language) {
+    if (const CWinApp* app = CWinApp::Current()) {
+        app->WriteProfileInt(ProfileSection, ProfileKey, language);
+    }
+    cachedLanguage = language;
+}
+
+void LoadText(LanguageId language, const LocalizedText& entry, std::string& out) {
+    // Callers pass GetLanguage(); anything else still must not read past the entry.
+    int column = IsValidLanguage(language) ? language - LanguageEnglish : 0;
+    out.assign(entry.Text[column]);
+}
+
+bool GetPaperSizeName(LanguageId language, int index, std::string& out) {
+    // Compared unsigned so that a negative index counts as past the end.
+    if (static_cast<unsigned>(index) >= static_cast<unsigned>(texts::PaperSizeCount)) {
+        out.clear();
+        return false;
+    }
+    LoadText(language, *texts::PaperSizeNames[index], out);
+    return true;
+}
+
+void ResetLanguageCacheForTesting() { cachedLanguage = 0; }

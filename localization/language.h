@@ -1,0 +1,30 @@
+// The data source's current language and the lookup of its localized texts.
+// All calls come from the application's thread; the cache has no lock.
+#pragma once
+
+#include "localization/localized_text.h"
+
+#include <string>
+
+// The current language, always a valid id. The first call reads "Language" of
+// section "MAIN" from the profile (or falls back to the system default) and
+// keeps the answer for the life of the process.
+LanguageId GetLanguage();
+
+// Makes `language` current and stores it in the profile. A failed write is
+// ignored: the language still applies for the rest of the process.
+void SetLanguage(LanguageId language);
+
+// The language that the system's default language suggests; English for any
+// language the table does not have.
+LanguageId GetSystemLanguage();
+
+// Replaces `out` with the entry's text in `language`.
+void LoadText(LanguageId language, const LocalizedText& entry, std::string& out);
+
+// Name of paper size `index` (0 to 7, in scan size order). For any other index
+// `out` is emptied and the result is false, which ends a caller's fill loop.
+bool GetPaperSizeName(LanguageId language, int index, std::string& out);
+
+// Forgets the cached language so that a test can start as a fresh load would.
+void ResetLanguageCacheForTesting();

@@ -1,0 +1,58 @@
+#include "engine/measure_unit.h"
+#include "tests/engine/profile_fixture.h"
+
+#include <cstdlib>
+
+namespace {
+
+class MeasureUnitTest : public ProfileFixture {
+protected:
+    void SetUp() override {
+        ProfileFixture::SetUp();
+        ResetMeasureUnitCache();
+    }
+    void TearDown() override {
+        ResetMeasureUnitCache();
+        ProfileFixture::TearDown();
+    }
+    static int LocaleUnit() {
+        char text[8] = {};
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IMEASURE, text, sizeof text);
+        return std::atoi(text) == 1 ? 1 : 0;
+    }
+};
+
+TEST_F(MeasureUnitTest, WithoutStoredUnitTheLocaleDecidesAndNothingIsWritten) {
+    EXPECT_EQ(LocaleUnit(), GetMeasureUnit());
+    EXPECT_FALSE(SectionHasKey("MAIN", "Units"));
+    // The CTest run of this program under a U.S. and a metric locale tells
+    // which answer to expect there.
+    if (const char* expected = std::getenv("TAVIX_EXPECT_MEASURE_UNIT")) {
+        EXPECT_EQ(std::atoi(expected), GetMeasureUnit());
+    }
+}
+
+TEST_F(MeasureUnitTest, StoredUnitWinsOverTheLocale) {
+    Write("MAIN", "Units", LocaleUnit() == 1 ? "0" : "1");
+    EXPECT_EQ(1 - LocaleUnit(), GetMeasureUnit());
+}
+
+TEST_F(MeasureUnitTest, DamagedStoredUnitCountsAsNone) {
+    Write("MAIN", "Units", "7");
+    EXPECT_EQ(LocaleUnit(), GetMeasureUnit());
+    Write("MAIN", "Units", "inches");
+    ResetMeasureUnitCache();
+    EXPECT_EQ(LocaleUnit(), GetMeasureUnit());
+}
+
+TEST_F(MeasureUnitTest, SetStoresAndIsRememberedForTheModulesLife) {
+    SetMeasureUnit(1);
+    EXPECT_EQ("1", Read("MAIN", "Units"));
+    Write("MAIN", "Units", "0");
+    EXPECT_EQ(1, GetMeasureUnit());
+    SetMeasureUnit(0);
+    EXPECT_EQ(0, GetMeasureUnit());
+    EXPECT_EQ("0", Read("MAIN", "Units"));
+}
+
+}  // namespace

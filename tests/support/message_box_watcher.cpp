@@ -1,0 +1,86 @@
+#include "support/message_box_watcher.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+struct Search {
+    DWORD process;
+    HWND found;
+    const std::vector<HWND>* skip;
+};
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
+    char className[32] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::string(className) != "#32770") return TRUE;
+    if (std::find(search->skip->begin(), search->skip->end(), hwnd) != search->skip->end())
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
+    auto* text = reinterpret_cast<std::string*>(param);
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0) return TRUE;
+    char buffer[2048] = {};
+    GetWindowTextA(child, buffer, sizeof buffer);
+    if (std::string(buffer).size() > text->size()) *text = buffer;
+    return TRUE;
+}
+
+}  // namespace
+
+MessageBoxWatcher::MessageBoxWatcher(std::vector<int> answers)
+    : answers_(std::move(answers)), thread_([this] { Run(); }) {}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<SeenMessageBox> MessageBoxWatcher::Seen() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+void MessageBoxWatcher::Run() {
+    while (!stop_) {
+        if (!AnswerOne()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+bool MessageBoxWatcher::AnswerOne() {
+    // A closed box's handle may be given to a later one.
+    answered_.erase(std::remove_if(answered_.begin(), answered_.end(),
+                                   [](HWND hwnd) { return !IsWindow(hwnd); }),
+                    answered_.end());
+    Search search{GetCurrentProcessId(), nullptr, &answered_};
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return false;
+    // Give the box a moment to finish laying out its controls.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    SeenMessageBox box;
+    char caption[256] = {};
+    GetWindowTextA(search.found, caption, sizeof caption);
+    box.caption = caption;
+    EnumChildWindows(search.found, LongestStatic, reinterpret_cast<LPARAM>(&box.text));
+    box.hasOwner = GetWindow(search.found, GW_OWNER) != nullptr;
+    int answer = answers_.empty() ? IDOK : answers_[std::min(nextAnswer_, answers_.size() - 1)];
+    ++nextAnswer_;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        seen_.push_back(box);
+    }
+    answered_.push_back(search.found);
+    PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(search.found, answer)));
+    return true;
+}

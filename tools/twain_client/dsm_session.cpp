@@ -1,0 +1,133 @@
+#include "tools/twain_client/dsm_session.h"
+
+#include "framework/proc_address.h"
+
+#include <cstring>
+
+namespace {
+
+const char kWindowClass[] = "TavixTwainClientWindow";
+
+HWND CreateHiddenWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassA(&wc);
+    return CreateWindowA(kWindowClass, "tavix-twain", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                         nullptr, wc.hInstance, nullptr);
+}
+
+}  // namespace
+
+DsmSession::DsmSession() {
+    app_.Version.MajorNum = 1;
+    app_.Version.Language = TWLG_USA;
+    app_.Version.Country = TWCY_USA;
+    std::strcpy(app_.Version.Info, "1.0");
+    app_.ProtocolMajor = TWON_PROTOCOLMAJOR;
+    app_.ProtocolMinor = TWON_PROTOCOLMINOR;
+    app_.SupportedGroups = DG_CONTROL | DG_IMAGE;
+    std::strcpy(app_.Manufacturer, "Orvane Imaging Systems");
+    std::strcpy(app_.ProductFamily, "Tools");
+    std::strcpy(app_.ProductName, "Tavix TWAIN Client");
+}
+
+DsmSession::~DsmSession() { Close(); }
+
+std::string DsmSession::Fail(const std::string& what, TW_UINT16 rc) {
+    error_ = what + " failed (TWRC " + std::to_string(rc) + ")";
+    return error_;
+}
+
+TW_UINT16 DsmSession::ToManager(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
+    return entry_(&app_, nullptr, dg, dat, msg, data);
+}
+
+TW_UINT16 DsmSession::ToSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
+    return entry_(&app_, &source_, dg, dat, msg, data);
+}
+
+TW_UINT16 DsmSession::SourceCondition() {
+    TW_STATUS status{};
+    ToSource(DG_CONTROL, DAT_STATUS, MSG_GET, &status);
+    return status.ConditionCode;
+}
+
+bool DsmSession::Open() {
+    library_ = LoadLibraryA("TWAIN_32.DLL");
+    if (!library_) {
+        error_ = "TWAIN_32.DLL cannot be loaded";
+        return false;
+    }
+    entry_ = ProcAddress<DSMENTRYPROC>(library_, "DSM_Entry");
+    if (!entry_) entry_ = ProcAddress<DSMENTRYPROC>(library_, MAKEINTRESOURCEA(1));
+    if (!entry_) {
+        error_ = "TWAIN_32.DLL has no DSM_Entry";
+        return false;
+    }
+    window_ = CreateHiddenWindow();
+    // The manager is handed the window handle as its data.
+    TW_UINT16 rc = ToManager(DG_CONTROL, DAT_PARENT, MSG_OPENDSM, static_cast<TW_MEMREF>(window_));
+    if (rc != TWRC_SUCCESS) {
+        Fail("MSG_OPENDSM", rc);
+        return false;
+    }
+    managerOpen_ = true;
+    return true;
+}
+
+void DsmSession::Close() {
+    CloseSource();
+    if (managerOpen_) {
+        ToManager(DG_CONTROL, DAT_PARENT, MSG_CLOSEDSM, static_cast<TW_MEMREF>(window_));
+        managerOpen_ = false;
+    }
+    if (window_) {
+        DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    if (library_) {
+        FreeLibrary(library_);
+        library_ = nullptr;
+    }
+}
+
+bool DsmSession::ListSources(std::vector<TW_IDENTITY>& sources) {
+    TW_IDENTITY identity{};
+    TW_UINT16 rc = ToManager(DG_CONTROL, DAT_IDENTITY, MSG_GETFIRST, &identity);
+    while (rc == TWRC_SUCCESS) {
+        sources.push_back(identity);
+        std::memset(&identity, 0, sizeof identity);
+        rc = ToManager(DG_CONTROL, DAT_IDENTITY, MSG_GETNEXT, &identity);
+    }
+    if (rc != TWRC_ENDOFLIST && !(rc == TWRC_FAILURE && !sources.empty())) {
+        Fail("listing the sources", rc);
+        return false;
+    }
+    return true;
+}
+
+bool DsmSession::OpenSource(const char* productName) {
+    std::vector<TW_IDENTITY> sources;
+    if (!ListSources(sources)) return false;
+    for (const TW_IDENTITY& identity : sources) {
+        if (std::strcmp(identity.ProductName, productName) != 0) continue;
+        source_ = identity;
+        TW_UINT16 rc = ToManager(DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, &source_);
+        if (rc != TWRC_SUCCESS) {
+            Fail(std::string("opening \"") + productName + "\"", rc);
+            return false;
+        }
+        sourceOpen_ = true;
+        return true;
+    }
+    error_ = std::string("no source named \"") + productName + "\"";
+    return false;
+}
+
+void DsmSession::CloseSource() {
+    if (!sourceOpen_) return;
+    ToManager(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, &source_);
+    sourceOpen_ = false;
+}

@@ -1,0 +1,45 @@
+// A connection to the TWAIN data source manager: loads TWAIN_32.DLL, opens the
+// manager with a hidden window of its own, and lists and opens sources.
+#pragma once
+
+#include "datasource/twain.h"
+
+#include <string>
+#include <vector>
+
+class DsmSession {
+public:
+    DsmSession();
+    ~DsmSession();
+    DsmSession(const DsmSession&) = delete;
+    DsmSession& operator=(const DsmSession&) = delete;
+
+    // Loads the manager and opens it; false with Error() set on failure.
+    bool Open();
+    void Close();
+    const std::string& Error() const { return error_; }
+
+    // Every source the manager knows, in its order.
+    bool ListSources(std::vector<TW_IDENTITY>& sources);
+    // Opens the source whose product name is `productName`.
+    bool OpenSource(const char* productName);
+    void CloseSource();
+    const TW_IDENTITY& Source() const { return source_; }
+
+    // A triplet to the open source; `status` receives its condition code on failure.
+    TW_UINT16 ToSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
+    TW_UINT16 SourceCondition();
+
+private:
+    TW_UINT16 ToManager(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
+    std::string Fail(const std::string& what, TW_UINT16 rc);
+
+    HMODULE library_ = nullptr;
+    DSMENTRYPROC entry_ = nullptr;
+    HWND window_ = nullptr;
+    bool managerOpen_ = false;
+    bool sourceOpen_ = false;
+    TW_IDENTITY app_{};
+    TW_IDENTITY source_{};
+    std::string error_;
+};
