@@ -20,12 +20,13 @@ bin="$build/x86_64/bin"
 mkdir -p "$out"
 "$root/scripts/wine-prefix-init" "$WINEPREFIX" >/dev/null
 windows="$WINEPREFIX/drive_c/windows"
-# Wine's manager probes C:\windows\twain_32\sane.ds; on Windows the file is
+# Wine's 64-bit manager probes only C:\windows\twain_64\sane.ds and
+# gphoto2.ds (its 32-bit one looks in twain_32); on Windows the file is
 # C:\windows\twain_32\TAVIXSRC.ds.
-mkdir -p "$windows/twain_32"
-cp "$bin/TAVIXSRC.ds" "$windows/twain_32/sane.ds"
+mkdir -p "$windows/twain_64"
+cp "$bin/TAVIXSRC.ds" "$windows/twain_64/sane.ds"
 cp "$bin/scanner/BRSVIO.DLL" "$windows/system32/BRSVIO.DLL"
-echo "scan: data source installed as C:\\windows\\twain_32\\sane.ds in $WINEPREFIX"
+echo "scan: data source installed as C:\\windows\\twain_64\\sane.ds in $WINEPREFIX"
 
 cd "$out"
 "$root/scripts/wine-run" "$bin/tavix-twain.exe" "$@"
