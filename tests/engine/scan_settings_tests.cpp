@@ -164,6 +164,20 @@ TEST_F(ScanSettingsTest, NullRecordMeansTheCurrentSettings) {
     EXPECT_EQ("150", Read("OTHER", "DPI"));
 }
 
+TEST_F(ScanSettingsTest, BinaryGarbageProfileLoadsAsDefaults) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+    static const char kTail[] = "\n[APP]\nDPI=\xff\xfe" "300\nScanMode=4\x00\x01\nGamma=18\n";
+    garbage.append(kTail, sizeof kTail - 1);
+    WriteWholeFile(path_, garbage);
+    ScanSettings s{};
+    LoadSettings("APP", &s);
+    EXPECT_EQ(300, s.DPI);
+    EXPECT_EQ(18, s.Gamma);
+    EXPECT_TRUE(s.ScanMode == 2 || s.ScanMode == 4);
+    EXPECT_EQ(1100, s.Bottom);
+}
+
 TEST_F(ScanSettingsTest, UnwritableProfileLosesTheChangeSilently) {
     app_.SetProfileName("C:\\no\\such\\folder\\TAVIXSRC.INI");
     ScanSettings s{};
