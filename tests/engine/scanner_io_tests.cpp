@@ -1,7 +1,7 @@
 #include "engine/scan_settings.h"
 #include "engine/scanner_io.h"
 
-#include "framework/proc_address.h"
+#include "tests/engine/virtual_scanner.h"
 
 #include <gtest/gtest.h>
 
@@ -48,28 +48,17 @@ TEST(ScannerIoUnbound, MissingLibraryCannotBeLoaded) {
 
 namespace {
 
-typedef int32_t(__cdecl* ConfigureProc)(const char* key, const char* value);
-typedef void(__cdecl* ResetProc)();
-typedef int32_t(__cdecl* CallLogProc)(char* buffer, int32_t size);
-
-std::string VirtualScannerPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "scanner\\BRSVIO.DLL";
-}
-
 // The binding over the virtual scanner, which tests steer and whose call log
 // shows what the wrappers handed over.
 class ScannerIoBound : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(io_.Load(VirtualScannerPath().c_str()));
-        ProcAddress<ResetProc>(io_.Library(), "BRSVIO_Reset")();
-        configure_ = ProcAddress<ConfigureProc>(io_.Library(), "BRSVIO_Configure");
-        callLog_ = ProcAddress<CallLogProc>(io_.Library(), "BRSVIO_GetCallLog");
-        ASSERT_NE(nullptr, configure_);
-        ASSERT_NE(nullptr, callLog_);
+        VirtualScannerControl control(io_.Library());
+        ASSERT_TRUE(control.Valid());
+        control.reset();
+        configure_ = control.configure;
+        callLog_ = control.callLog;
         ResetPaperCache();
     }
     void TearDown() override {
@@ -84,8 +73,8 @@ protected:
     }
 
     ScannerIo io_;
-    ConfigureProc configure_ = nullptr;
-    CallLogProc callLog_ = nullptr;
+    VirtualScannerControl::ConfigureProc configure_ = nullptr;
+    VirtualScannerControl::CallLogProc callLog_ = nullptr;
 };
 
 TEST_F(ScannerIoBound, ResolvesAllEighteenFunctions) {
