@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   googletest
   wixl msitools
+  locales-all
 )
 
 missing=()
