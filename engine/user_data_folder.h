@@ -4,5 +4,6 @@
 #include <cstddef>
 
 // Writes "<local application data>\Orvane\" into `buffer` (260 characters),
-// creating the folder when needed. False when it cannot be had.
+// creating the folder when needed. False (buffer untouched) when it cannot
+// be had or `buffer` is null; callers then use the module's own folder.
 bool GetUserDataFolder(char* buffer);
