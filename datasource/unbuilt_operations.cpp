@@ -8,12 +8,8 @@ namespace {
 TW_UINT16 NotAvailable() { return TheApp().Fail(TWCC_BUMMER); }
 }  // namespace
 
-TW_UINT16 CapabilityGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 CapabilityGetCurrent(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 CapabilityGetDefault(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 CapabilitySet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 CapabilityReset(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 CapabilityQuerySupport(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 EnableSourceUiOnly(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }

@@ -1,0 +1,33 @@
+// What reading a sheet needs from the user interface: the calibration dialog
+// and the progress window that shows the page as it grows. The engine does
+// not know the windows; the data source registers the real ones, and tests
+// may register their own.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class CWnd;
+
+class RowProgress {
+public:
+    virtual ~RowProgress() = default;
+    // Shows the next block of scanner rows; false once the user has cancelled.
+    virtual bool AddRows(const uint8_t* rows, int32_t count) = 0;
+};
+
+class AcquisitionUi {
+public:
+    // Calibrates before a scan (the calibration-only dialog); false when it
+    // did not succeed or the user cancelled.
+    virtual bool CalibrateBeforeScan(const CWnd* owner) = 0;
+    // A progress window with the growing page, or null when none can be made.
+    virtual std::unique_ptr<RowProgress> OpenRowProgress(const CWnd* owner, int16_t scanMode,
+                                                         int32_t width, int32_t length) = 0;
+
+protected:
+    ~AcquisitionUi() = default;
+};
+
+void SetAcquisitionUi(AcquisitionUi* ui);
+AcquisitionUi* CurrentAcquisitionUi();

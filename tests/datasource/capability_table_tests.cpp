@@ -1,0 +1,197 @@
+// The capability tables and the answers that depend on negotiation variables
+// an application can only reach through MSG_SET, checked in process.
+#include "datasource/capability_table.h"
+#include "datasource/data_source_app.h"
+#include "datasource/operations.h"
+#include "datasource/triplet_table.h"
+#include "engine/negotiation_state.h"
+#include "tests/datasource/container_bytes.h"
+#include "tests/datasource/global_alloc_failure.h"
+
+#include <gtest/gtest.h>
+
+
+namespace {
+
+ScanSettings Frame(int top, int left, int bottom, int right) {
+    ScanSettings settings{};
+    settings.Top = static_cast<int16_t>(top);
+    settings.Left = static_cast<int16_t>(left);
+    settings.Bottom = static_cast<int16_t>(bottom);
+    settings.Right = static_cast<int16_t>(right);
+    return settings;
+}
+
+TEST(CapabilityTable, SupportedCapsListHasItsFortyOneIdsInOrder) {
+    const TW_UINT16 expected[] = {
+        0x0001, 0x0100, 0x0101, 0x0102, 0x0103, 0x1002, 0x1003, 0x1005, 0x1007, 0x100B, 0x100D,
+        0x100E, 0x100F, 0x1014, 0x102D, 0x1030, 0x1101, 0x1103, 0x1108, 0x110A, 0x110C, 0x1111,
+        0x1112, 0x1113, 0x1116, 0x1117, 0x1118, 0x1119, 0x111C, 0x111F, 0x1120, 0x1122, 0x1123,
+        0x112B, 0x112C, 0xBC00, 0xBC01, 0xBE00, 0xBE01, 0xBE02, 0xBE03};
+    ASSERT_EQ(41u, sizeof expected / sizeof expected[0]);
+    for (int i = 0; i < kSupportedCapCount; ++i) {
+        EXPECT_EQ(expected[i], SupportedCapsList[i]) << i;
+        ASSERT_NE(nullptr, FindCapability(expected[i])) << i;
+    }
+    EXPECT_EQ(nullptr, FindCapability(CAP_AUTHOR));
+    EXPECT_EQ(nullptr, FindCapability(0xBE04));
+}
+
+TEST(CapabilityTable, PixelTypesMapToScanModes) {
+    EXPECT_EQ(kScanModeBlackWhite, PixelTypeModeMap[TWPT_BW].ScanMode);
+    EXPECT_EQ(kScanModeGray, PixelTypeModeMap[TWPT_GRAY].ScanMode);
+    EXPECT_EQ(kScanModeColor, PixelTypeModeMap[TWPT_RGB].ScanMode);
+    ScanSettings settings{};
+    const struct {
+        int16_t mode;
+        TW_UINT16 type;
+    } cases[] = {{2, TWPT_BW}, {1, TWPT_GRAY}, {4, TWPT_RGB}, {0, TWPT_BW}, {3, TWPT_BW}, {-1, TWPT_BW}};
+    for (const auto& c : cases) {
+        settings.ScanMode = c.mode;
+        EXPECT_EQ(c.type, CurrentPixelType(settings)) << c.mode;
+    }
+    EXPECT_EQ(1, BitDepthOf(TWPT_BW));
+    EXPECT_EQ(8, BitDepthOf(TWPT_GRAY));
+    EXPECT_EQ(8, BitDepthOf(TWPT_RGB));
+}
+
+TEST(CapabilityTable, PaperSizesAreTheTableRowsInOrder) {
+    const PaperSize expected[] = {
+        {0, 0, 0, 1400, 864}, {3, 0, 0, 1100, 850}, {4, 0, 0, 1400, 850}, {1, 0, 0, 1169, 827},
+        {29, 0, 0, 984, 693}, {5, 0, 0, 827, 583},  {13, 0, 0, 583, 413}, {53, 0, 0, 217, 354}};
+    for (int i = 0; i < kPaperSizeCount; ++i) {
+        EXPECT_EQ(expected[i].Code, PaperSizeTable[i].Code) << i;
+        EXPECT_EQ(expected[i].Bottom, PaperSizeTable[i].Bottom) << i;
+        EXPECT_EQ(expected[i].Right, PaperSizeTable[i].Right) << i;
+        EXPECT_EQ(0, PaperSizeTable[i].Top);
+        EXPECT_EQ(0, PaperSizeTable[i].Left);
+        EXPECT_EQ(&PaperSizeTable[i], FindPaperSizeCode(expected[i].Code));
+    }
+    EXPECT_EQ(nullptr, FindPaperSizeCode(TWSS_B5LETTER));
+}
+
+TEST(CapabilityTable, CurrentPaperSizeIsTheRowOfTheFrame) {
+    const uint16_t saved = LastSetSize;
+    LastSetSize = 0xFFFF;
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
+    EXPECT_EQ(TWSS_USLEGAL, CurrentPaperSize(Frame(0, 0, 1400, 850)));
+    EXPECT_EQ(TWSS_A4LETTER, CurrentPaperSize(Frame(0, 0, 1169, 827)));
+    EXPECT_EQ(TWSS_BUSINESSCARD, CurrentPaperSize(Frame(0, 0, 217, 354)));
+    // The same size away from the corner is no paper size.
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(10, 0, 1110, 850)));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1000, 800)));
+    // The whole area before and after an application chose it.
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864)));
+    LastSetSize = TWSS_NONE;
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864)));
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
+    LastSetSize = TWSS_A4LETTER;
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
+    LastSetSize = saved;
+}
+
+// The operations in process, on an open source whose restrictions the test sets.
+class CapabilityAnswers : public testing::Test {
+protected:
+    void SetUp() override {
+        CDataSourceApp& app = TheApp();
+        ResetNegotiation();
+        app.State = 4;
+        app.DeviceOnline = 0;
+        app.Settings = Frame(0, 0, 1100, 850);
+        app.Settings.ScanMode = kScanModeBlackWhite;
+        app.Settings.DPI = 300;
+        app.Settings.Gamma = 18;
+        app.Settings.Highlight = 255;
+        app.SetCondition(TWCC_SUCCESS);
+    }
+    void TearDown() override {
+        ResetNegotiation();
+        TheApp().State = 3;
+    }
+    TW_UINT16 Ask(TW_UINT16 msg, TW_CAPABILITY& cap) {
+        return DispatchTriplet(nullptr, DG_CONTROL, DAT_CAPABILITY, msg, &cap);
+    }
+    Bytes Get(TW_UINT16 id) {
+        TW_CAPABILITY cap{id, 0, nullptr};
+        EXPECT_EQ(TWRC_SUCCESS, Ask(MSG_GET, cap)) << id;
+        return TakeContainer(cap);
+    }
+};
+
+TEST_F(CapabilityAnswers, RestrictedPixelTypesListOnlyTheAllowedOnes) {
+    AllowedPixelTypes[TWPT_BW] = false;
+    TheApp().Settings.ScanMode = kScanModeGray;
+    // Black-and-white no longer allowed: the first listed type is the default.
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {1, 2}, 0, 0), Get(ICAP_PIXELTYPE));
+    TheApp().Settings.ScanMode = kScanModeColor;
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {1, 2}, 1, 0), Get(ICAP_PIXELTYPE));
+
+    AllowedPixelTypes[TWPT_BW] = true;
+    AllowedPixelTypes[TWPT_GRAY] = false;
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 2}, 1, 0), Get(ICAP_PIXELTYPE));
+
+    AllowedPixelTypes[TWPT_BW] = AllowedPixelTypes[TWPT_RGB] = false;
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {}, 0, 0), Get(ICAP_PIXELTYPE));
+}
+
+TEST_F(CapabilityAnswers, RestrictedResolutionsListOnlyTheAllowedOnes) {
+    for (int i = 0; i < kResolutionCount; ++i) {
+        const int dpi = ResolutionList[i];
+        AllowedResolutions[i] = dpi >= 100 && dpi <= 400 && dpi != 150;
+    }
+    TheApp().Settings.DPI = 200;
+    const Bytes expected = Enumeration32Bytes(
+        TWTY_FIX32, {FixWord(100), FixWord(200), FixWord(300), FixWord(400)}, 1, 2);
+    EXPECT_EQ(expected, Get(ICAP_XRESOLUTION));
+    EXPECT_EQ(expected, Get(ICAP_YRESOLUTION));
+
+    // Without 300 among them the default falls on the first item.
+    AllowedResolutions[4] = false;
+    EXPECT_EQ(Enumeration32Bytes(TWTY_FIX32, {FixWord(100), FixWord(200), FixWord(400)}, 1, 0),
+              Get(ICAP_XRESOLUTION));
+}
+
+TEST_F(CapabilityAnswers, UnknownScanModeCountsAsBlackAndWhite) {
+    TheApp().Settings.ScanMode = 3;
+    EXPECT_EQ(OneValueBytes(TWTY_UINT16, 1), Get(ICAP_BITDEPTH));
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 1, 2}, 0, 0), Get(ICAP_PIXELTYPE));
+}
+
+TEST_F(CapabilityAnswers, WholeAreaFrameListsSizeNoneAsCurrent) {
+    const uint16_t saved = LastSetSize;
+    TheApp().Settings = Frame(0, 0, 1400, 864);
+    for (uint16_t last : {uint16_t{0xFFFF}, uint16_t{0}}) {
+        LastSetSize = last;
+        EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 3, 4, 1, 29, 5, 13, 53}, 0, 1),
+                  Get(ICAP_SUPPORTEDSIZES));
+    }
+    LastSetSize = saved;
+}
+
+TEST_F(CapabilityAnswers, NegotiatedValuesAreReported) {
+    XferMech = TWSX_MEMORY;
+    PixelFlavor = TWPF_VANILLA;
+    XferCount = 3;
+    ShowIndicators = FALSE;
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 1, 2}, 2, 0), Get(ICAP_XFERMECH));
+    EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 1}, 1, 0), Get(ICAP_PIXELFLAVOR));
+    EXPECT_EQ(OneValueBytes(TWTY_INT16, 3), Get(CAP_XFERCOUNT));
+    EXPECT_EQ(OneValueBytes(TWTY_BOOL, 0), Get(CAP_INDICATORS));
+}
+
+TEST_F(CapabilityAnswers, EveryAnswerReportsLowMemoryWhenNoBlockCanBeHad) {
+    GlobalAllocFailure failure;
+    ASSERT_TRUE(failure.Active());
+    for (TW_UINT16 id : SupportedCapsList) {
+        for (TW_UINT16 msg : {MSG_GET, MSG_GETCURRENT, MSG_GETDEFAULT, MSG_QUERYSUPPORT}) {
+            TW_CAPABILITY cap{id, 0, nullptr};
+            TheApp().SetCondition(TWCC_SUCCESS);
+            EXPECT_EQ(TWRC_FAILURE, Ask(msg, cap)) << id << "/" << msg;
+            EXPECT_EQ(TWCC_LOWMEMORY, TheApp().Status.ConditionCode) << id << "/" << msg;
+            EXPECT_EQ(nullptr, cap.hContainer) << id << "/" << msg;
+        }
+    }
+}
+
+}  // namespace
