@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CWnd {
 public:
     CWnd() = default;
@@ -13,6 +15,11 @@ public:
 
     HWND GetSafeHwnd() const { return hwnd_; }
     bool IsAttached() const { return hwnd_ != nullptr; }
+
+    // A message box owned by this window (none when unbound); the button pressed.
+    int MessageBox(const std::string& text, const std::string& caption, UINT type) const {
+        return ::MessageBoxA(hwnd_, text.c_str(), caption.c_str(), type);
+    }
 
     // Binds the object to `hwnd`; the window itself is neither created nor destroyed.
     void Attach(HWND hwnd) { hwnd_ = hwnd; }

@@ -1,0 +1,69 @@
+// TAVIXSRC.ds carries the templates these windows are made from, the same as
+// this program does, and the dialogs find them there when the data source's
+// application object names the module.
+#include "dialog_driver.h"
+#include "ui_fixture.h"
+
+#include "framework/dialog.h"
+#include "framework/handles.h"
+#include "resources/calibration_prompt_ids.h"
+#include "resources/progress_window_ids.h"
+#include "ui/calibration_prompt_dialog.h"
+
+#include <cstring>
+
+namespace {
+
+std::string DataSourcePath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1) + "TAVIXSRC.ds";
+}
+
+// The bytes of resource `id` of `type` in `module`, empty when absent.
+std::string ResourceBytes(HMODULE module, LPCSTR type, int id) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+    if (!found) return std::string();
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return std::string();
+    return std::string(static_cast<const char*>(data), SizeofResource(module, found));
+}
+
+TEST(DataSourceResources, CarriesTheTemplatesAndIconOfThisProgram) {
+    ModuleHandle source(LoadLibraryExA(DataSourcePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(source) << DataSourcePath();
+    for (int id : {IDD_CALIBRATE_AND_CLEAN, IDD_CALIBRATE_ONLY, IDD_CLEAN_ONLY,
+                   IDD_THUMBNAIL_PROGRESS, IDD_BAR_PROGRESS}) {
+        const std::string inSource = ResourceBytes(source.Get(), MAKEINTRESOURCEA(5), id);  // RT_DIALOG
+        EXPECT_FALSE(inSource.empty()) << id;
+        EXPECT_EQ(ResourceBytes(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(5), id), inSource) << id;
+    }
+    EXPECT_FALSE(ResourceBytes(source.Get(), MAKEINTRESOURCEA(14), IDI_CALIBRATION_PROMPT).empty());
+}
+
+class DataSourceTemplates : public UiTest {};
+
+TEST_F(DataSourceTemplates, PromptIsMadeFromTheApplicationObjectsModule) {
+    ModuleHandle source(LoadLibraryExA(DataSourcePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(source);
+    app_.SetModuleHandle(source.Get());
+    EXPECT_EQ(source.Get(), ResourceModule());
+    std::string caption;
+    ScriptThread script([&] {
+        std::set<HWND> done;
+        HWND dialog = WaitForNewDialog(done);
+        if (!dialog) return;
+        caption = WindowText(dialog);
+        PressButton(dialog, IDC_CALIBRATE);
+    });
+    CalibrationPromptDialog dialog(&Owner(), IDD_CALIBRATE_ONLY, nullptr);
+    EXPECT_EQ(IDC_CALIBRATE, dialog.DoModal());
+    script.Join();
+    app_.SetModuleHandle(nullptr);
+    EXPECT_EQ("Calibration Page", caption);
+    EXPECT_EQ(GetModuleHandleA(nullptr), ResourceModule());
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+#include "ui/dialog_acquisition_ui.h"
+
+#include "resources/progress_window_ids.h"
+#include "ui/calibration_dialog.h"
+#include "ui/thumbnail_progress_dialog.h"
+
+namespace {
+
+class ThumbnailRowProgress : public RowProgress {
+public:
+    ThumbnailRowProgress(const CWnd* owner, int16_t scanMode, int32_t width, int32_t length)
+        : window_(owner, IDD_THUMBNAIL_PROGRESS, scanMode, width, length) {}
+    bool AddRows(const uint8_t* rows, int32_t count) override { return window_.AddRows(rows, count); }
+
+private:
+    ThumbnailProgressDialog window_;
+};
+
+}  // namespace
+
+bool DialogAcquisitionUi::CalibrateBeforeScan(const CWnd* owner) {
+    // Calibration only, captioned "Calibration Page".
+    return CalibrationDialog(owner, kCalibrateOnly, 0);
+}
+
+std::unique_ptr<RowProgress> DialogAcquisitionUi::OpenRowProgress(const CWnd* owner, int16_t scanMode,
+                                                                  int32_t width, int32_t length) {
+    return std::make_unique<ThumbnailRowProgress>(owner, scanMode, width, length);
+}

@@ -1,0 +1,12 @@
+// The acquisition's user interface made of the data source's own windows:
+// the calibration-only dialog and the thumbnail progress window.
+#pragma once
+
+#include "engine/acquisition_ui.h"
+
+class DialogAcquisitionUi : public AcquisitionUi {
+public:
+    bool CalibrateBeforeScan(const CWnd* owner) override;
+    std::unique_ptr<RowProgress> OpenRowProgress(const CWnd* owner, int16_t scanMode, int32_t width,
+                                                 int32_t length) override;
+};

@@ -1,0 +1,40 @@
+// The progress window of rows read straight from the scanner (template 330):
+// the page grows as a thumbnail above the bar while it is scanned.
+#pragma once
+
+#include "engine/thumbnail.h"
+#include "framework/controls.h"
+#include "ui/progress_dialog.h"
+
+#include <cstdint>
+
+class ThumbnailProgressDialog : public ProgressDialog {
+public:
+    // Makes and shows the window for a page of `width` x `length` pixels
+    // scanned in `scanMode`, centred on `owner`.
+    ThumbnailProgressDialog(const CWnd* owner, UINT templateId, int16_t scanMode, int32_t width,
+                            int32_t length);
+
+    // Whether the window could be made; without it AddRows still pumps
+    // messages and counts rows, and never reports a cancel.
+    bool IsOpen() const { return IsAttached(); }
+
+    // Takes the next block of `count` scanner rows; false once the user has
+    // cancelled. A count of 0 or less only pumps and checks for a cancel.
+    bool AddRows(const uint8_t* rows, int32_t count);
+
+    const Thumbnail& Picture() const { return thumbnail_; }
+
+protected:
+    bool OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Paint(HDC dc) const;
+
+    int16_t scanMode_;
+    int32_t width_;
+    int32_t length_;
+    Thumbnail thumbnail_;
+    CStatic frame_;
+};
