@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64
+  wine wine64 fonts-wine
   xvfb xauth x11-utils imagemagick
   googletest
   wixl msitools
