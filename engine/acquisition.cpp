@@ -4,6 +4,7 @@
 #include "engine/block_reader.h"
 #include "engine/engine_host.h"
 #include "engine/lines_per_block.h"
+#include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
 #include "engine/pixel_rows.h"
@@ -27,22 +28,6 @@ int Ask(const CWnd* owner, const LocalizedText& entry, UINT type) {
     LoadText(GetLanguage(), entry, text);
     return ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, text.c_str(), kCaption, type);
 }
-
-// Disables the owner while its progress window is up, and gives it back.
-class OwnerDisabled {
-public:
-    explicit OwnerDisabled(const CWnd* owner) : hwnd_(owner ? owner->GetSafeHwnd() : nullptr) {
-        if (hwnd_) EnableWindow(hwnd_, FALSE);
-    }
-    ~OwnerDisabled() {
-        if (hwnd_) EnableWindow(hwnd_, TRUE);
-    }
-    OwnerDisabled(const OwnerDisabled&) = delete;
-    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
-
-private:
-    HWND hwnd_;
-};
 
 int ReadRowsOfSide(const ScannerIo& io, int side, int32_t rowsPerBlock, std::vector<uint8_t>& buffer,
                    RowProgress* progress, PageInProgress& page) {

@@ -1,7 +1,7 @@
-// What reading a sheet needs from the user interface: the calibration dialog
-// and the progress window that shows the page as it grows. The engine does
-// not know the windows; the data source registers the real ones, and tests
-// may register their own.
+// What reading a sheet needs from the user interface: the calibration dialog,
+// the progress window that shows the page as it grows, and the bar shown
+// while a stored page is read back. The engine does not know the windows;
+// the data source registers the real ones, and tests may register their own.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,13 @@ public:
     virtual bool AddRows(const uint8_t* rows, int32_t count) = 0;
 };
 
+class BarProgress {
+public:
+    virtual ~BarProgress() = default;
+    // Reports `percent` of the rows read back; false once the user has cancelled.
+    virtual bool SetPercent(int percent) = 0;
+};
+
 class AcquisitionUi {
 public:
     // Calibrates before a scan (the calibration-only dialog); false when it
@@ -24,6 +31,9 @@ public:
     // A progress window with the growing page, or null when none can be made.
     virtual std::unique_ptr<RowProgress> OpenRowProgress(const CWnd* owner, int16_t scanMode,
                                                          int32_t width, int32_t length) = 0;
+    // A progress bar for rows read back from the page store, or null when
+    // none can be made.
+    virtual std::unique_ptr<BarProgress> OpenBarProgress(const CWnd* owner) = 0;
 
 protected:
     ~AcquisitionUi() = default;

@@ -1,6 +1,7 @@
 #include "ui/dialog_acquisition_ui.h"
 
 #include "resources/progress_window_ids.h"
+#include "ui/bar_progress_dialog.h"
 #include "ui/calibration_dialog.h"
 #include "ui/thumbnail_progress_dialog.h"
 
@@ -16,6 +17,15 @@ private:
     ThumbnailProgressDialog window_;
 };
 
+class BarWindowProgress : public BarProgress {
+public:
+    explicit BarWindowProgress(const CWnd* owner) : window_(owner) {}
+    bool SetPercent(int percent) override { return window_.SetPercent(percent); }
+
+private:
+    BarProgressDialog window_;
+};
+
 }  // namespace
 
 bool DialogAcquisitionUi::CalibrateBeforeScan(const CWnd* owner) {
@@ -26,4 +36,8 @@ bool DialogAcquisitionUi::CalibrateBeforeScan(const CWnd* owner) {
 std::unique_ptr<RowProgress> DialogAcquisitionUi::OpenRowProgress(const CWnd* owner, int16_t scanMode,
                                                                   int32_t width, int32_t length) {
     return std::make_unique<ThumbnailRowProgress>(owner, scanMode, width, length);
+}
+
+std::unique_ptr<BarProgress> DialogAcquisitionUi::OpenBarProgress(const CWnd* owner) {
+    return std::make_unique<BarWindowProgress>(owner);
 }

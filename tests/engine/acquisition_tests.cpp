@@ -41,6 +41,11 @@ public:
         lengthAnnounced = length;
         return std::make_unique<Progress>(*this);
     }
+    // The pre-scan reads from the scanner only; it never asks for a bar.
+    std::unique_ptr<BarProgress> OpenBarProgress(const CWnd*) override {
+        ++barsOpened;
+        return nullptr;
+    }
 
     const CWnd* owner = nullptr;
     int calibrations = 0;
@@ -49,6 +54,7 @@ public:
     int32_t rowsShown = 0;
     int cancelAtBlock = 0;
     int32_t lengthAnnounced = 0;
+    int barsOpened = 0;
     bool ownerEnabledWhileShown = true;
 };
 
@@ -108,6 +114,7 @@ TEST_F(AcquisitionTest, PrescanFindsTheEndOfAShortSheetAndStoresExactlyItsRows) 
     EXPECT_EQ(500, ModulePageStore().LineCount(0));
     EXPECT_EQ(500, ui_.rowsShown);
     EXPECT_EQ(1100, ui_.lengthAnnounced);
+    EXPECT_EQ(0, ui_.barsOpened);
     // The sheet left the scanner.
     EXPECT_FALSE(IsPageStarted());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
