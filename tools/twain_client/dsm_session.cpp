@@ -131,3 +131,11 @@ void DsmSession::CloseSource() {
     ToManager(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, &source_);
     sourceOpen_ = false;
 }
+
+TW_UINT16 DsmSession::ProcessEvent(MSG& message) {
+    TW_EVENT event{};
+    event.pEvent = &message;
+    event.TWMessage = MSG_NULL;
+    TW_UINT16 rc = ToSource(DG_CONTROL, DAT_EVENT, MSG_PROCESSEVENT, &event);
+    return rc == TWRC_DSEVENT ? event.TWMessage : MSG_NULL;
+}

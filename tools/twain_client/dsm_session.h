@@ -25,6 +25,11 @@ public:
     bool OpenSource(const char* productName);
     void CloseSource();
     const TW_IDENTITY& Source() const { return source_; }
+    HWND Window() const { return window_; }
+
+    // Hands a window message to the source through the manager; the TWAIN
+    // message it carried, or MSG_NULL.
+    TW_UINT16 ProcessEvent(MSG& message);
 
     // A triplet to the open source; `status` receives its condition code on failure.
     TW_UINT16 ToSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);

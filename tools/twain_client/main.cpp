@@ -1,24 +1,13 @@
-// tavix-twain: lists the TWAIN sources the manager knows and opens one.
+// tavix-twain: a command-line TWAIN application.
 #include "tools/twain_client/dsm_session.h"
+#include "tools/twain_client/negotiation.h"
+#include "tools/twain_client/options.h"
+#include "tools/twain_client/transfers.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
-
-const char kUsage[] =
-    "usage: tavix-twain [--list] [--source NAME]\n"
-    "\n"
-    "Talks to TWAIN sources through the data source manager TWAIN_32.DLL.\n"
-    "\n"
-    "  --list          print the identity of every source the manager knows\n"
-    "  --source NAME   open the source whose product name is NAME, print its\n"
-    "                  identity and transfer group, and close it again\n"
-    "                  (default NAME: \"Tavix Scanner\")\n"
-    "  --help          print this text\n"
-    "\n"
-    "Exit status: 0 when every step succeeded, 1 when one failed, 2 for bad arguments.\n";
 
 void PrintIdentity(const TW_IDENTITY& id) {
     std::printf("source \"%s\"\n", id.ProductName);
@@ -30,34 +19,118 @@ void PrintIdentity(const TW_IDENTITY& id) {
     std::printf("  groups:         0x%lx\n", static_cast<unsigned long>(id.SupportedGroups));
 }
 
+const char* MessageName(TW_UINT16 message) {
+    switch (message) {
+    case MSG_XFERREADY:
+        return "MSG_XFERREADY";
+    case MSG_CLOSEDSREQ:
+        return "MSG_CLOSEDSREQ";
+    case MSG_CLOSEDSOK:
+        return "MSG_CLOSEDSOK";
+    default:
+        return "other";
+    }
+}
+
+// Transfers every pending page; false when a transfer failed.
+bool TransferPages(DsmSession& session, const ClientOptions& o, int& pageNumber) {
+    for (;;) {
+        const std::string path = o.out + "-" + std::to_string(++pageNumber) + ".bmp";
+        bool written = false;
+        TW_UINT16 rc = TransferPage(session, o.mechanism, path, written);
+        if (rc == TWRC_XFERDONE && written) {
+            std::printf("page %d: transfer done, written to %s\n", pageNumber, path.c_str());
+        } else if (rc == TWRC_CANCEL) {
+            std::printf("page %d: cancelled\n", pageNumber);
+        } else {
+            std::fprintf(stderr, "tavix-twain: page %d: transfer failed: TWRC %u, condition %u\n",
+                         pageNumber, rc, session.SourceCondition());
+        }
+        TW_PENDINGXFERS pending{};
+        TW_UINT16 end = session.ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_ENDXFER, &pending);
+        if (end != TWRC_SUCCESS) {
+            std::fprintf(stderr, "tavix-twain: MSG_ENDXFER failed, condition %u\n", session.SourceCondition());
+            return false;
+        }
+        std::printf("pending transfers: %d\n", static_cast<TW_INT16>(pending.Count));
+        if (!(rc == TWRC_XFERDONE && written)) return false;
+        if (pending.Count == 0) return true;
+    }
+}
+
+// Enables the source and serves its events until it asks to be closed.
+bool Acquire(DsmSession& session, const ClientOptions& o) {
+    TW_USERINTERFACE ui{};
+    ui.ShowUI = o.showUi ? 1 : 0;
+    ui.ModalUI = 0;
+    ui.hParent = session.Window();
+    TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui);
+    if (rc != TWRC_SUCCESS) {
+        std::fprintf(stderr, "tavix-twain: MSG_ENABLEDS failed: TWRC %u, condition %u\n", rc,
+                     session.SourceCondition());
+        return false;
+    }
+    std::printf("source enabled\n");
+    bool ok = true;
+    int pageNumber = 0;
+    bool done = false;
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(o.timeoutSeconds) * 1000;
+    while (!done) {
+        MSG message;
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
+                std::fprintf(stderr, "tavix-twain: no notification within %d seconds\n", o.timeoutSeconds);
+                ok = false;
+                break;
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            continue;
+        }
+        TW_UINT16 twain = session.ProcessEvent(message);
+        if (twain == MSG_NULL) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            continue;
+        }
+        std::printf("notification: %s\n", MessageName(twain));
+        if (twain == MSG_XFERREADY) {
+            ok = TransferPages(session, o, pageNumber) && ok;
+            // With pages left the source stays in state 6 until they are reset.
+            TW_PENDINGXFERS pending{};
+            session.ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending);
+            if (!o.showUi) done = true;
+        } else if (twain == MSG_CLOSEDSREQ || twain == MSG_CLOSEDSOK) {
+            done = true;
+        }
+    }
+    TW_USERINTERFACE disable{};
+    disable.hParent = session.Window();
+    session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &disable);
+    std::printf("source disabled\n");
+    return ok && pageNumber > 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool list = false;
-    bool open = false;
-    std::string sourceName = "Tavix Scanner";
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--list")) {
-            list = true;
-        } else if (!std::strcmp(argv[i], "--source") && i + 1 < argc) {
-            open = true;
-            sourceName = argv[++i];
-        } else if (!std::strcmp(argv[i], "--help")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else {
-            std::fprintf(stderr, "tavix-twain: unknown argument \"%s\"\n\n%s", argv[i], kUsage);
-            return 2;
-        }
+    ClientOptions options;
+    bool help = false;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, help, error)) {
+        std::fprintf(stderr, "tavix-twain: %s\n\n%s", error.c_str(), kClientUsage);
+        return 2;
     }
-    if (!list && !open) open = true;
+    if (help) {
+        std::fputs(kClientUsage, stdout);
+        return 0;
+    }
 
     DsmSession session;
     if (!session.Open()) {
         std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
         return 1;
     }
-    if (list) {
+    if (options.list) {
         std::vector<TW_IDENTITY> sources;
         if (!session.ListSources(sources)) {
             std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
@@ -65,24 +138,24 @@ int main(int argc, char** argv) {
         }
         for (const TW_IDENTITY& id : sources) PrintIdentity(id);
         if (sources.empty()) std::printf("no sources\n");
+        if (!options.open) return 0;
     }
-    if (open) {
-        if (!session.OpenSource(sourceName.c_str())) {
-            std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
-            return 1;
-        }
-        std::printf("opened ");
-        PrintIdentity(session.Source());
-        TW_UINT32 group = 0;
-        TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_XFERGROUP, MSG_GET, &group);
-        if (rc != TWRC_SUCCESS) {
-            std::fprintf(stderr, "tavix-twain: DAT_XFERGROUP failed, condition %u\n",
-                         session.SourceCondition());
-            return 1;
-        }
-        std::printf("  transfer group: %s\n", group == DG_IMAGE ? "DG_IMAGE" : "other");
-        session.CloseSource();
-        std::printf("closed \"%s\"\n", sourceName.c_str());
+    if (!session.OpenSource(options.source.c_str())) {
+        std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
+        return 1;
     }
-    return 0;
+    std::printf("opened ");
+    PrintIdentity(session.Source());
+    TW_UINT32 group = 0;
+    if (session.ToSource(DG_CONTROL, DAT_XFERGROUP, MSG_GET, &group) != TWRC_SUCCESS) {
+        std::fprintf(stderr, "tavix-twain: DAT_XFERGROUP failed, condition %u\n", session.SourceCondition());
+        return 1;
+    }
+    std::printf("  transfer group: %s\n", group == DG_IMAGE ? "DG_IMAGE" : "other");
+
+    bool ok = true;
+    if (options.scan) ok = Negotiate(session, options) && Acquire(session, options);
+    session.CloseSource();
+    std::printf("closed \"%s\"\n", options.source.c_str());
+    return ok ? 0 : 1;
 }

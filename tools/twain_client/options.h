@@ -1,0 +1,29 @@
+// Command-line options of tavix-twain.
+#pragma once
+
+#include "datasource/twain.h"
+
+#include <string>
+
+struct ClientOptions {
+    bool list = false;
+    bool scan = false;
+    bool open = false;  // open the source (--source, --scan, or no --list)
+    std::string source = "Tavix Scanner";
+    int pixelType = -1;      // TWPT_*, -1 = leave as the source has it
+    int resolution = 0;      // dots per inch, 0 = leave
+    bool haveFrame = false;  // frame in inches
+    double left = 0, top = 0, right = 0, bottom = 0;
+    int detectEop = -1;      // 0/1, -1 = leave
+    TW_UINT16 mechanism = TWSX_NATIVE;
+    int indicators = -1;     // 0/1, -1 = leave
+    int pages = 1;           // CAP_XFERCOUNT asked for; -1 = all
+    bool showUi = false;
+    std::string out = "scan";
+    int timeoutSeconds = 120;
+};
+
+// Parses argv; false with `error` set for bad arguments. `help` is set for --help.
+bool ParseOptions(int argc, char** argv, ClientOptions& options, bool& help, std::string& error);
+
+extern const char kClientUsage[];
