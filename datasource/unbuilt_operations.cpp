@@ -10,23 +10,11 @@ TW_UINT16 NotAvailable() { return TheApp().Fail(TWCC_BUMMER); }
 
 TW_UINT16 CapabilitySet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 CapabilityReset(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 EnableSourceUiOnly(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 DisableSource(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 PendingXfersGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 PendingXfersEndXfer(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 PendingXfersReset(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 SetupMemXferGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 SetupFileXferGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 SetupFileXferGetDefault(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 SetupFileXferSet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 SetupFileXferReset(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ImageInfoGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ImageLayoutGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ImageLayoutGetDefault(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ImageLayoutSet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
-TW_UINT16 ImageLayoutReset(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 ImageNativeXferGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }
 TW_UINT16 ImageFileXferGet(pTW_IDENTITY, TW_MEMREF) { return NotAvailable(); }

@@ -1,0 +1,19 @@
+#include "datasource/end_of_transfers.h"
+
+#include "datasource/data_source_app.h"
+#include "datasource/notification.h"
+#include "engine/page_bracket.h"
+#include "engine/page_store.h"
+
+void ReleasePage(CDataSourceApp& app) {
+    if (app.HostWnd.IsAttached()) EnableWindow(app.HostWnd.GetSafeHwnd(), TRUE);
+    EndPage();
+    ModulePageStore().ClearStore();
+}
+
+void EndOfTransfers(CDataSourceApp& app) {
+    ReleasePage(app);
+    app.State = 5;
+    PostNotification(MSG_CLOSEDSREQ);
+    app.PendingXfers = 0;
+}

@@ -1,0 +1,32 @@
+// DAT_EVENT MSG_PROCESSEVENT: the application's event loop hands every
+// message over; the source's own notification is passed on to the
+// application through the data source manager (the TWAIN 1.x callback).
+#include "datasource/data_source_app.h"
+#include "datasource/notification.h"
+#include "datasource/operations.h"
+#include "framework/handles.h"
+#include "framework/proc_address.h"
+
+namespace {
+
+void ForwardThroughManager(CDataSourceApp& app, TW_UINT16 code) {
+    // The manager is already loaded in the application; this only takes a
+    // reference for the length of the call.
+    ModuleHandle manager(LoadLibraryA("TWAIN_32.DLL"));
+    if (!manager) return;
+    auto entry = ProcAddress<DSMENTRYPROC>(manager.Get(), "DSM_Entry");
+    if (entry) entry(&app.SourceIdentity, &app.AppIdentity, DG_CONTROL, DAT_NULL, code, nullptr);
+}
+
+}  // namespace
+
+TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF data) {
+    CDataSourceApp& app = TheApp();
+    auto* event = static_cast<TW_EVENT*>(data);
+    // The code reaches the application through the manager, never here.
+    event->TWMessage = MSG_NULL;
+    const auto* message = static_cast<const MSG*>(event->pEvent);
+    if (NotifyMsgId == 0 || !message || message->message != NotifyMsgId) return TWRC_NOTDSEVENT;
+    ForwardThroughManager(app, static_cast<TW_UINT16>(message->wParam & 0xFFFF));
+    return TWRC_DSEVENT;
+}

@@ -1,0 +1,61 @@
+#include "tests/datasource/message_box_probe.h"
+
+#include "tests/setup/screenshot.h"
+
+#include <chrono>
+
+namespace {
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
+    char className[32] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(param) = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM param) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0) return TRUE;
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+    auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    if (!icon) return TRUE;
+    *reinterpret_cast<HICON*>(param) = icon;
+    return FALSE;
+}
+
+}  // namespace
+
+MessageBoxProbe::MessageBoxProbe(std::string picturePath)
+    : picturePath_(std::move(picturePath)), thread_([this] { Run(); }) {}
+
+MessageBoxProbe::~MessageBoxProbe() { Finish(); }
+
+void MessageBoxProbe::Finish() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void MessageBoxProbe::Run() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        HWND box = nullptr;
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+        if (!box) {
+            Sleep(20);
+            continue;
+        }
+        // Let the box finish laying itself out and drawing.
+        Sleep(200);
+        HICON icon = nullptr;
+        EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
+        icon_ = icon;
+        if (!picturePath_.empty()) SaveWindowImage(box, picturePath_);
+        seen_ = true;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return;
+    }
+}
