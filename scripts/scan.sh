@@ -2,9 +2,11 @@
 # The main job: installs what is missing, builds, prepares a Wine prefix with
 # the data source registered where Wine's TWAIN manager looks for it and the
 # virtual scanner where the data source loads it, then talks to the source
-# through the real manager with the command-line client.
+# through the real manager with the command-line client, which scans a page
+# from the virtual scanner and writes it to a BMP file.
 #
-#   scripts/scan.sh [client options...]
+#   scripts/scan.sh                  one colour page at 150 dpi -> out/page-1.bmp
+#   scripts/scan.sh [client options] the client's own options (see --help)
 #
 # Environment: TAVIX_BUILD_DIR (default build/), TAVIX_PREFIX (default
 # out/wineprefix), TAVIX_OUT (default out/).
@@ -29,4 +31,11 @@ cp "$bin/scanner/BRSVIO.DLL" "$windows/system32/BRSVIO.DLL"
 echo "scan: data source installed as C:\\windows\\twain_64\\sane.ds in $WINEPREFIX"
 
 cd "$out"
+rm -f "$out"/page-*.bmp
+if [ $# -eq 0 ]; then
+  set -- --scan --pixel-type rgb --resolution 150 --indicators off --out page
+fi
 "$root/scripts/wine-run" "$bin/tavix-twain.exe" "$@"
+for page in "$out"/page-*.bmp; do
+  [ -e "$page" ] && echo "scan: page written to $page"
+done

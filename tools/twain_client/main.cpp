@@ -58,8 +58,19 @@ bool TransferPages(DsmSession& session, const ClientOptions& o, int& pageNumber)
     }
 }
 
+bool FeederLoaded(DsmSession& session) {
+    TW_CAPABILITY capability{CAP_FEEDERLOADED, TWON_DONTCARE16, nullptr};
+    if (session.ToSource(DG_CONTROL, DAT_CAPABILITY, MSG_GETCURRENT, &capability) != TWRC_SUCCESS)
+        return false;
+    const auto* one = static_cast<const TW_ONEVALUE*>(GlobalLock(capability.hContainer));
+    const bool loaded = one && capability.ConType == TWON_ONEVALUE && one->Item != 0;
+    GlobalUnlock(capability.hContainer);
+    GlobalFree(capability.hContainer);
+    return loaded;
+}
+
 // Enables the source and serves its events until it asks to be closed.
-bool Acquire(DsmSession& session, const ClientOptions& o) {
+bool AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     TW_USERINTERFACE ui{};
     ui.ShowUI = o.showUi ? 1 : 0;
     ui.ModalUI = 0;
@@ -72,7 +83,7 @@ bool Acquire(DsmSession& session, const ClientOptions& o) {
     }
     std::printf("source enabled\n");
     bool ok = true;
-    int pageNumber = 0;
+    const int pagesBefore = pageNumber;
     bool done = false;
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(o.timeoutSeconds) * 1000;
     while (!done) {
@@ -107,7 +118,17 @@ bool Acquire(DsmSession& session, const ClientOptions& o) {
     disable.hParent = session.Window();
     session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &disable);
     std::printf("source disabled\n");
-    return ok && pageNumber > 0;
+    return ok && pageNumber > pagesBefore;
+}
+
+bool Acquire(DsmSession& session, const ClientOptions& o) {
+    int pageNumber = 0;
+    if (!AcquireOnce(session, o, pageNumber)) return false;
+    while (o.batch && FeederLoaded(session)) {
+        if (!AcquireOnce(session, o, pageNumber)) return false;
+    }
+    std::printf("%d page(s) scanned\n", pageNumber);
+    return true;
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ const char kClientUsage[] =
     "  --indicators on|off   the source's progress windows\n"
     "  --pages N             pages asked for (CAP_XFERCOUNT; -1 = all, default 1)\n"
     "  --ui                  enable the source with its own user interface\n"
+    "  --batch               scan every sheet in the feeder: enable the source again\n"
+    "                        after each page while CAP_FEEDERLOADED reports paper\n"
     "  --out PREFIX          output files PREFIX-1.bmp, PREFIX-2.bmp ... (default scan)\n"
     "  --timeout S           give up when no page is ready after S seconds (default 120)\n"
     "  --help                print this text\n"
@@ -69,6 +71,8 @@ bool ParseOptions(int argc, char** argv, ClientOptions& o, bool& help, std::stri
             o.list = true;
         } else if (!std::strcmp(arg, "--scan")) {
             o.scan = true;
+        } else if (!std::strcmp(arg, "--batch")) {
+            o.batch = o.scan = true;
         } else if (!std::strcmp(arg, "--ui")) {
             o.showUi = o.scan = true;
         } else if (!std::strcmp(arg, "--source")) {

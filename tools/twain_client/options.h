@@ -19,6 +19,7 @@ struct ClientOptions {
     int indicators = -1;     // 0/1, -1 = leave
     int pages = 1;           // CAP_XFERCOUNT asked for; -1 = all
     bool showUi = false;
+    bool batch = false;      // enable again while the feeder holds paper
     std::string out = "scan";
     int timeoutSeconds = 120;
 };
