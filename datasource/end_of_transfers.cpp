@@ -1,12 +1,14 @@
 #include "datasource/end_of_transfers.h"
 
 #include "datasource/data_source_app.h"
+#include "datasource/memory_transfer.h"
 #include "datasource/notification.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
 
 void ReleasePage(CDataSourceApp& app) {
     if (app.HostWnd.IsAttached()) EnableWindow(app.HostWnd.GetSafeHwnd(), TRUE);
+    EndMemoryTransfer();
     EndPage();
     ModulePageStore().ClearStore();
 }

@@ -37,7 +37,8 @@ const TripletRule kRules[] = {
     {DG_IMAGE, DAT_IMAGELAYOUT, MSG_RESET, StateBit(4), true, ImageLayoutReset},
     {DG_IMAGE, DAT_IMAGEMEMXFER, MSG_GET, kStates6to7, true, ImageMemXferGet},
     {DG_IMAGE, DAT_IMAGENATIVEXFER, MSG_GET, StateBit(6), true, ImageNativeXferGet},
-    {DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, StateBit(6), true, ImageFileXferGet},
+    // The file was named with DAT_SETUPFILEXFER; applications pass no data here.
+    {DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, StateBit(6), false, ImageFileXferGet},
 };
 
 }  // namespace

@@ -1,0 +1,211 @@
+#include "datasource/memory_transfer.h"
+
+#include "datasource/data_source_app.h"
+#include "datasource/notification.h"
+#include "datasource/operations.h"
+#include "datasource/page_prescan.h"
+#include "datasource/transfer_outcome.h"
+#include "engine/acquisition_ui.h"
+#include "engine/block_reader.h"
+#include "engine/negotiation_state.h"
+#include "engine/owner_disabled.h"
+#include "engine/page_bracket.h"
+#include "engine/page_store.h"
+#include "engine/scan_error.h"
+#include "framework/global_block.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// One call never carries more rows than a 16-bit row count can tell.
+constexpr int32_t kMaxRowsPerBuffer = 32767;
+
+// The page being handed out, from the first buffer to the last.
+struct MemoryTransfer {
+    bool active = false;
+    const CWnd* owner = nullptr;
+    int side = 0;             // the front; the back of a sheet is never sent this way
+    bool fromStore = false;   // the sheet was pre-scanned to find its end
+    int32_t width = 0;
+    int32_t length = 0;
+    int32_t rowBytes = 0;
+    int32_t rowsPerBuffer = 0;
+    int32_t rowsDone = 0;
+    // Declared in reverse order of going: the owner is enabled again before
+    // its progress window is destroyed, so that the activation returns to it.
+    std::unique_ptr<RowProgress> rowProgress;
+    std::unique_ptr<BarProgress> barProgress;
+    std::unique_ptr<OwnerDisabled> ownerDisabled;
+
+    void CloseWindows() {
+        ownerDisabled.reset();
+        rowProgress.reset();
+        barProgress.reset();
+    }
+};
+
+MemoryTransfer transfer;
+
+// The application's buffer for one call, locked for as long as the rows go
+// into it when it was given as a handle.
+class ApplicationBuffer {
+public:
+    explicit ApplicationBuffer(const TW_MEMORY& memory)
+        : lock_((memory.Flags & TWMF_HANDLE) ? static_cast<HGLOBAL>(memory.TheMem) : nullptr) {
+        if (memory.Flags & TWMF_HANDLE) {
+            if (!lock_) return;
+            bytes_ = lock_.Bytes();
+            // A block smaller than the length the application claims is
+            // filled only as far as it goes.
+            size_ = std::min<size_t>(memory.Length, lock_.Size());
+        } else {
+            bytes_ = static_cast<uint8_t*>(memory.TheMem);
+            size_ = bytes_ ? memory.Length : 0;
+        }
+    }
+
+    uint8_t* Bytes() const { return bytes_; }
+    // Whole rows of `rowBytes` that fit.
+    int32_t Rows(int32_t rowBytes) const {
+        if (!bytes_ || rowBytes <= 0) return 0;
+        return static_cast<int32_t>(
+            std::min<size_t>(size_ / static_cast<size_t>(rowBytes), kMaxRowsPerBuffer));
+    }
+
+private:
+    GlobalBlockLock lock_;  // empty for a plain pointer
+    uint8_t* bytes_ = nullptr;
+    size_t size_ = 0;
+};
+
+// Gives the sheet back once its rows are delivered or have failed.
+void ReleaseSheet() {
+    transfer.CloseWindows();
+    if (transfer.fromStore)
+        ModulePageStore().ClearStore();
+    else
+        EndPage();
+    transfer.active = false;
+}
+
+// Steps of the first call: the sheet is read whole into the page store when
+// its end is to be detected, otherwise started for reading straight from the
+// scanner; then the transfer and its progress window are set up.
+int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
+    EndMemoryTransfer();
+    transfer.owner = &app.HostWnd;
+    transfer.side = 0;
+    transfer.fromStore = app.Settings.DetectEOP != 0;
+    if (transfer.fromStore) {
+        if (const int result = PrescanCurrentPage(app); result != kScanOk) return result;
+        PageStore& store = ModulePageStore();
+        // Rows kept for another width would be cut at the wrong places; a
+        // sheet with no rows at all has nothing to read back.
+        if (!store.SelectSlot(transfer.side) ||
+            (app.ImageLength > 0 && (store.RowBytes() != rowBytes || store.Rewind() != kPageStoreOk))) {
+            store.ClearStore();
+            return kScanFileError;
+        }
+    } else if (StartPage(app.Settings) != 0) {
+        return kScanScannerError;
+    }
+
+    transfer.width = app.ImageWidth;
+    transfer.length = std::max<int32_t>(app.ImageLength, 0);
+    transfer.rowBytes = rowBytes;
+    transfer.rowsPerBuffer = bufferRows;
+    transfer.rowsDone = 0;
+    if (ShowIndicators) {
+        transfer.ownerDisabled = std::make_unique<OwnerDisabled>(transfer.owner);
+        if (AcquisitionUi* ui = CurrentAcquisitionUi()) {
+            if (transfer.fromStore)
+                transfer.barProgress = ui->OpenBarProgress(transfer.owner);
+            else
+                transfer.rowProgress = ui->OpenRowProgress(transfer.owner, app.Settings.ScanMode,
+                                                           transfer.width, transfer.length);
+        }
+    }
+    transfer.active = true;
+    return kScanOk;
+}
+
+// Reads up to `rows` rows straight into the application's buffer; `rows`
+// becomes the number delivered.
+int ReadRows(const CDataSourceApp& app, uint8_t* buffer, int32_t& rows) {
+    if (rows == 0) return kScanOk;
+    if (transfer.fromStore) {
+        if (ModulePageStore().ReadRows(buffer, rows) != kPageStoreOk) return kScanFileError;
+        const int64_t done = static_cast<int64_t>(transfer.rowsDone) + rows;
+        if (transfer.barProgress &&
+            !transfer.barProgress->SetPercent(static_cast<int>(done * 100 / transfer.length)))
+            return kScanCancelled;
+        return kScanOk;
+    }
+    BlockReader reader(app.Io, transfer.width, transfer.side);
+    const int read = reader.Read(buffer, rows, nullptr);
+    // More rows than asked for cannot have fitted the buffer.
+    if (read < 0 || read > rows) return kScanScannerError;
+    rows = read;
+    if (transfer.rowProgress && !transfer.rowProgress->AddRows(buffer, rows)) return kScanCancelled;
+    return kScanOk;
+}
+
+// A transfer that stops without its page: the application is told to close
+// the source, and nothing is pending any more.
+TW_UINT16 AbandonTransfer(CDataSourceApp& app, int scanError) {
+    const TW_UINT16 rc = FailTransfer(app, scanError);
+    PostNotification(MSG_CLOSEDSREQ);
+    return rc;
+}
+
+}  // namespace
+
+void EndMemoryTransfer() {
+    transfer.CloseWindows();
+    transfer.active = false;
+}
+
+TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
+    CDataSourceApp& app = TheApp();
+    auto& strip = *static_cast<TW_IMAGEMEMXFER*>(data);
+    const bool first = app.State == 6;
+    // State 7 belongs to the transfer that reached it: a page sent another
+    // way, or one whose last buffer is out, has nothing more to give.
+    if (!first && !transfer.active) return app.Fail(TWCC_SEQERROR);
+
+    const int32_t rowBytes = first ? TransferRowBytes(app) : transfer.rowBytes;
+    if (rowBytes <= 0) return AbandonTransfer(app, kScanScannerError);
+    int32_t rows = 0;
+    int result = kScanOk;
+    {
+        // Checked before anything is read: rows must never go nowhere, and a
+        // buffer too short for one row would be answered with none for ever.
+        ApplicationBuffer buffer(strip.Memory);
+        const int32_t bufferRows = buffer.Rows(rowBytes);
+        if (bufferRows < 1) return app.Fail(TWCC_BADVALUE);
+        if (first) result = BeginTransfer(app, rowBytes, bufferRows);
+        if (result == kScanOk) {
+            rows = std::min({transfer.rowsPerBuffer, bufferRows, transfer.length - transfer.rowsDone});
+            result = ReadRows(app, buffer.Bytes(), rows);
+            if (result != kScanOk) ReleaseSheet();
+        }
+    }
+    // The application's block is unlocked again before anything is shown.
+    if (result != kScanOk) return AbandonTransfer(app, result);
+
+    strip.Compression = TWCP_NONE;
+    strip.BytesPerRow = static_cast<TW_UINT32>(transfer.rowBytes);
+    strip.Columns = static_cast<TW_UINT32>(transfer.width);
+    strip.Rows = static_cast<TW_UINT32>(rows);
+    strip.XOffset = 0;
+    strip.YOffset = static_cast<TW_UINT32>(transfer.rowsDone);
+    strip.BytesWritten = static_cast<TW_UINT32>(transfer.rowBytes) * static_cast<TW_UINT32>(rows);
+    transfer.rowsDone += rows;
+    app.State = 7;
+    if (transfer.rowsDone < transfer.length) return TWRC_SUCCESS;
+    ReleaseSheet();
+    return TWRC_XFERDONE;
+}
