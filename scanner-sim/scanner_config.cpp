@@ -107,6 +107,8 @@ SettingResult ApplySetting(ScannerConfig& c, const std::string& rawKey,
         ok = ParseInt(value, -1, INT32_MAX, c.blockFailsAfterRows);
     } else if (key == "empty_blocks") {
         ok = ParseInt(value, 0, INT32_MAX, c.emptyBlocks);
+    } else if (key == "block_delay_ms") {
+        ok = ParseInt(value, 0, 10000, c.blockDelayMs);
     } else if (key == "config_text") {
         c.configText = value;
     } else if (key == "interface_text") {

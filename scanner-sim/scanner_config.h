@@ -26,6 +26,7 @@ struct ScannerConfig {
     bool pageDimensionFails = false;
     int32_t blockFailsAfterRows = -1;
     int32_t emptyBlocks = 0;
+    int32_t blockDelayMs = 0;  // a slow scanner: every block call waits this long
     std::string configText = "Tavix SR-1 (virtual)";
     std::string interfaceText = "USB 2.0 (virtual)";
 };

@@ -1,5 +1,7 @@
 #include "virtual_scanner.h"
 
+#include <windows.h>
+
 #include <cstring>
 #include <vector>
 
@@ -204,8 +206,10 @@ int32_t VirtualScanner::GetImageBlock(void* buffer, int32_t lines, int32_t* endO
         result.failure = "lines below 1";
     else if (!page_)
         result.failure = "no page started";
-    else
+    else {
+        if (config_.blockDelayMs > 0) Sleep(static_cast<DWORD>(config_.blockDelayMs));
         result = page_->Read(static_cast<uint8_t*>(buffer), lines, width, side);
+    }
     if (endOfPage) *endOfPage = result.endOfPage ? 1 : 0;
     line.Result(result.rows);
     line.Arg("eop", endOfPage ? std::to_string(result.endOfPage ? 1 : 0) : std::string("null"));

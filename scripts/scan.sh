@@ -6,7 +6,10 @@
 # from the virtual scanner and writes it to a BMP file.
 #
 #   scripts/scan.sh                  one colour page at 150 dpi -> out/page-1.bmp
-#   scripts/scan.sh [client options] the client's own options (see --help)
+#   scripts/scan.sh --sheets DIR     every *.bmp in DIR as a sheet in the feeder,
+#                                    scanned as a batch -> out/sheet-1.bmp ...
+#   scripts/scan.sh [--sheets DIR] [client options]
+#                                    the client's own options (see --help)
 #
 # Environment: TAVIX_BUILD_DIR (default build/), TAVIX_PREFIX (default
 # out/wineprefix), TAVIX_OUT (default out/).
@@ -31,11 +34,25 @@ cp "$bin/scanner/BRSVIO.DLL" "$windows/system32/BRSVIO.DLL"
 echo "scan: data source installed as C:\\windows\\twain_64\\sane.ds in $WINEPREFIX"
 
 cd "$out"
-rm -f "$out"/page-*.bmp
-if [ $# -eq 0 ]; then
-  set -- --scan --pixel-type rgb --resolution 150 --indicators off --out page
+defaults=(--scan --pixel-type rgb --resolution 150 --indicators off --out page)
+if [ "${1:-}" = "--sheets" ]; then
+  [ $# -ge 2 ] && [ -d "$2" ] || { echo "scan: --sheets needs a folder of .bmp files" >&2; exit 2; }
+  sheets="$(cd "$2" && pwd)"
+  shift 2
+  # The virtual scanner reads its control file when the source opens it.
+  printf '[scanner]\r\nsource=folder\r\nfolder=Z:%s\r\n' "$sheets" > "$out/scanner.ini"
+  export BRSVIO_CONTROL="Z:$out/scanner.ini"
+  defaults=(--scan --pixel-type rgb --resolution 150 --indicators off --detect-eop on
+            --pages -1 --batch --out sheet)
 fi
-"$root/scripts/wine-run" "$bin/tavix-twain.exe" "$@"
-for page in "$out"/page-*.bmp; do
-  [ -e "$page" ] && echo "scan: page written to $page"
+[ $# -eq 0 ] && set -- "${defaults[@]}"
+stamp="$out/.scan-started"
+touch "$stamp"
+rm -f "$out"/page-*.bmp "$out"/sheet-*.bmp
+status=0
+"$root/scripts/wine-run" "$bin/tavix-twain.exe" "$@" || status=$?
+find "$out" -maxdepth 1 -name '*.bmp' -newer "$stamp" | sort -V | while read -r page; do
+  echo "scan: page written to $page"
 done
+rm -f "$stamp"
+exit $status

@@ -107,6 +107,18 @@ TEST_F(Faults, EmptyBlocksStallEachPageThenRowsFlow) {
     }
 }
 
+TEST_F(Faults, BlockDelayMakesEveryBlockCallWait) {
+    Configure("block_delay_ms", 60);
+    ASSERT_NE(0, io().StartScanPage(record_.Data(), nullptr, nullptr));
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(8, Block(8));
+    EXPECT_EQ(8, Block(8));
+    // Sleep never returns early; the tick counter may lag by one tick.
+    EXPECT_GE(GetTickCount() - start, 2u * 60u - 16u);
+    EXPECT_EQ(0, io().Configure("block_delay_ms", "10001"));
+    EXPECT_EQ(0, io().Configure("block_delay_ms", "-1"));
+}
+
 TEST_F(Faults, UnknownKeysAndBadValuesAreRefused) {
     EXPECT_EQ(0, io().Configure("no_such_key", "1"));
     EXPECT_EQ(0, io().Configure("sheets", "many"));

@@ -1,5 +1,7 @@
 #include "support/message_box_watcher.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -19,6 +21,7 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
     char className[32] = {};
     GetClassNameA(hwnd, className, sizeof className);
     if (std::string(className) != "#32770") return TRUE;
+    if (FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr)) return TRUE;
     if (std::find(search->skip->begin(), search->skip->end(), hwnd) != search->skip->end())
         return TRUE;
     search->found = hwnd;
@@ -38,8 +41,8 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher(std::vector<int> answers)
-    : answers_(std::move(answers)), thread_([this] { Run(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(std::vector<int> answers, DWORD processId)
+    : answers_(std::move(answers)), processId_(processId), thread_([this] { Run(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop_ = true;
@@ -62,7 +65,7 @@ bool MessageBoxWatcher::AnswerOne() {
     answered_.erase(std::remove_if(answered_.begin(), answered_.end(),
                                    [](HWND hwnd) { return !IsWindow(hwnd); }),
                     answered_.end());
-    Search search{GetCurrentProcessId(), nullptr, &answered_};
+    Search search{processId_, nullptr, &answered_};
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.found) return false;
     // Give the box a moment to finish laying out its controls.

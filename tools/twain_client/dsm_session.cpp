@@ -126,10 +126,11 @@ bool DsmSession::OpenSource(const char* productName) {
     return false;
 }
 
-void DsmSession::CloseSource() {
-    if (!sourceOpen_) return;
-    ToManager(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, &source_);
+bool DsmSession::CloseSource() {
+    if (!sourceOpen_) return true;
+    const TW_UINT16 rc = ToManager(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, &source_);
     sourceOpen_ = false;
+    return rc == TWRC_SUCCESS;
 }
 
 TW_UINT16 DsmSession::ProcessEvent(MSG& message) {

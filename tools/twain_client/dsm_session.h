@@ -23,7 +23,8 @@ public:
     bool ListSources(std::vector<TW_IDENTITY>& sources);
     // Opens the source whose product name is `productName`.
     bool OpenSource(const char* productName);
-    void CloseSource();
+    // Closes the open source; false when it refused (it was not back in state 4).
+    bool CloseSource();
     const TW_IDENTITY& Source() const { return source_; }
     HWND Window() const { return window_; }
 

@@ -32,29 +32,37 @@ const char* MessageName(TW_UINT16 message) {
     }
 }
 
-// Transfers every pending page; false when a transfer failed.
-bool TransferPages(DsmSession& session, const ClientOptions& o, int& pageNumber) {
+enum class Outcome { Done, Cancelled, Failed };
+
+Outcome Worse(Outcome a, Outcome b) { return static_cast<int>(a) > static_cast<int>(b) ? a : b; }
+
+// Transfers every pending page.
+Outcome TransferPages(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     for (;;) {
         const std::string path = o.out + "-" + std::to_string(++pageNumber) + ".bmp";
         bool written = false;
         TW_UINT16 rc = TransferPage(session, o.mechanism, path, written);
+        Outcome outcome = Outcome::Done;
         if (rc == TWRC_XFERDONE && written) {
             std::printf("page %d: transfer done, written to %s\n", pageNumber, path.c_str());
         } else if (rc == TWRC_CANCEL) {
             std::printf("page %d: cancelled\n", pageNumber);
+            outcome = Outcome::Cancelled;
+            --pageNumber;
         } else {
             std::fprintf(stderr, "tavix-twain: page %d: transfer failed: TWRC %u, condition %u\n",
                          pageNumber, rc, session.SourceCondition());
+            outcome = Outcome::Failed;
+            --pageNumber;
         }
         TW_PENDINGXFERS pending{};
         TW_UINT16 end = session.ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_ENDXFER, &pending);
         if (end != TWRC_SUCCESS) {
             std::fprintf(stderr, "tavix-twain: MSG_ENDXFER failed, condition %u\n", session.SourceCondition());
-            return false;
+            return Outcome::Failed;
         }
         std::printf("pending transfers: %d\n", static_cast<TW_INT16>(pending.Count));
-        if (!(rc == TWRC_XFERDONE && written)) return false;
-        if (pending.Count == 0) return true;
+        if (outcome != Outcome::Done || pending.Count == 0) return outcome;
     }
 }
 
@@ -70,7 +78,7 @@ bool FeederLoaded(DsmSession& session) {
 }
 
 // Enables the source and serves its events until it asks to be closed.
-bool AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
+Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     TW_USERINTERFACE ui{};
     ui.ShowUI = o.showUi ? 1 : 0;
     ui.ModalUI = 0;
@@ -79,10 +87,10 @@ bool AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     if (rc != TWRC_SUCCESS) {
         std::fprintf(stderr, "tavix-twain: MSG_ENABLEDS failed: TWRC %u, condition %u\n", rc,
                      session.SourceCondition());
-        return false;
+        return Outcome::Failed;
     }
     std::printf("source enabled\n");
-    bool ok = true;
+    Outcome outcome = Outcome::Done;
     const int pagesBefore = pageNumber;
     bool done = false;
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(o.timeoutSeconds) * 1000;
@@ -91,7 +99,7 @@ bool AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
         if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
                 std::fprintf(stderr, "tavix-twain: no notification within %d seconds\n", o.timeoutSeconds);
-                ok = false;
+                outcome = Outcome::Failed;
                 break;
             }
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
@@ -105,30 +113,36 @@ bool AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
         }
         std::printf("notification: %s\n", MessageName(twain));
         if (twain == MSG_XFERREADY) {
-            ok = TransferPages(session, o, pageNumber) && ok;
+            outcome = Worse(outcome, TransferPages(session, o, pageNumber));
             // With pages left the source stays in state 6 until they are reset.
+            // Either way it asks to be closed next, also without its dialog.
             TW_PENDINGXFERS pending{};
             session.ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending);
-            if (!o.showUi) done = true;
         } else if (twain == MSG_CLOSEDSREQ || twain == MSG_CLOSEDSOK) {
             done = true;
         }
     }
     TW_USERINTERFACE disable{};
     disable.hParent = session.Window();
-    session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &disable);
-    std::printf("source disabled\n");
-    return ok && pageNumber > pagesBefore;
+    rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &disable);
+    if (rc == TWRC_SUCCESS) {
+        std::printf("source disabled\n");
+    } else {
+        std::fprintf(stderr, "tavix-twain: MSG_DISABLEDS failed: TWRC %u, condition %u\n", rc,
+                     session.SourceCondition());
+        outcome = Outcome::Failed;
+    }
+    if (outcome == Outcome::Done && pageNumber == pagesBefore) outcome = Outcome::Failed;
+    return outcome;
 }
 
-bool Acquire(DsmSession& session, const ClientOptions& o) {
+Outcome Acquire(DsmSession& session, const ClientOptions& o) {
     int pageNumber = 0;
-    if (!AcquireOnce(session, o, pageNumber)) return false;
-    while (o.batch && FeederLoaded(session)) {
-        if (!AcquireOnce(session, o, pageNumber)) return false;
-    }
+    Outcome outcome = AcquireOnce(session, o, pageNumber);
+    while (outcome == Outcome::Done && o.batch && FeederLoaded(session))
+        outcome = AcquireOnce(session, o, pageNumber);
     std::printf("%d page(s) scanned\n", pageNumber);
-    return true;
+    return outcome;
 }
 
 }  // namespace
@@ -174,9 +188,20 @@ int main(int argc, char** argv) {
     }
     std::printf("  transfer group: %s\n", group == DG_IMAGE ? "DG_IMAGE" : "other");
 
-    bool ok = true;
-    if (options.scan) ok = Negotiate(session, options) && Acquire(session, options);
-    session.CloseSource();
-    std::printf("closed \"%s\"\n", options.source.c_str());
-    return ok ? 0 : 1;
+    Outcome outcome = Outcome::Done;
+    if (options.scan) outcome = Negotiate(session, options) ? Acquire(session, options) : Outcome::Failed;
+    if (session.CloseSource()) {
+        std::printf("closed \"%s\"\n", options.source.c_str());
+    } else {
+        std::fprintf(stderr, "tavix-twain: closing the source failed\n");
+        outcome = Outcome::Failed;
+    }
+    switch (outcome) {
+    case Outcome::Done:
+        return 0;
+    case Outcome::Cancelled:
+        return 3;
+    default:
+        return 1;
+    }
 }

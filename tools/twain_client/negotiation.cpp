@@ -1,24 +1,11 @@
 #include "tools/twain_client/negotiation.h"
 
-#include <cmath>
+#include "tools/twain_client/fix32_values.h"
+
 #include <string>
 #include <cstdio>
 
 namespace {
-
-TW_FIX32 ToFix32(double value) {
-    const long v = std::lround(value * 65536.0);
-    TW_FIX32 fix;
-    fix.Whole = static_cast<TW_INT16>(v >> 16);
-    fix.Frac = static_cast<TW_UINT16>(v & 0xFFFF);
-    return fix;
-}
-
-double FromFix32(TW_FIX32 fix) { return fix.Whole + fix.Frac / 65536.0; }
-
-TW_UINT32 Fix32Word(TW_FIX32 fix) {
-    return static_cast<TW_UINT16>(fix.Whole) | (static_cast<TW_UINT32>(fix.Frac) << 16);
-}
 
 bool Report(DsmSession& session, const char* what, TW_UINT16 rc) {
     if (rc == TWRC_SUCCESS || rc == TWRC_CHECKSTATUS) return true;

@@ -32,7 +32,13 @@ const char kClientUsage[] =
     "It prints what it does: the capabilities as the source reports them after\n"
     "negotiation, the image information of each page, every transfer's result\n"
     "and the notifications. Exit status: 0 when every step succeeded, 1 when one\n"
-    "failed (the source's condition code is printed), 2 for bad arguments.\n";
+    "failed (the source's condition code is printed), 2 for bad arguments, 3\n"
+    "when the user cancelled a page in the source's progress window.\n"
+    "\n"
+    "Examples:\n"
+    "  tavix-twain --list\n"
+    "  tavix-twain --pixel-type gray --resolution 200 --mech memory --out letter\n"
+    "  tavix-twain --detect-eop on --pages -1 --batch --indicators off --out sheet\n";
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "tools/twain_client/transfers.h"
 
 #include "tools/twain_client/bmp_output.h"
+#include "tools/twain_client/fix32_values.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,9 +13,18 @@ void PrintImageInfo(const TW_IMAGEINFO& info) {
     std::printf("image information: %ld x %ld pixels, %d bits per pixel, pixel type %d, "
                 "%g x %g dpi\n",
                 static_cast<long>(info.ImageWidth), static_cast<long>(info.ImageLength),
-                info.BitsPerPixel, info.PixelType,
-                info.XResolution.Whole + info.XResolution.Frac / 65536.0,
-                info.YResolution.Whole + info.YResolution.Frac / 65536.0);
+                info.BitsPerPixel, info.PixelType, FromFix32(info.XResolution),
+                FromFix32(info.YResolution));
+}
+
+void PrintImageLayout(DsmSession& session) {
+    TW_IMAGELAYOUT layout{};
+    if (session.ToSource(DG_IMAGE, DAT_IMAGELAYOUT, MSG_GET, &layout) != TWRC_SUCCESS) {
+        std::printf("image layout: not available, condition %u\n", session.SourceCondition());
+        return;
+    }
+    std::printf("image layout: %.3f,%.3f,%.3f,%.3f inches\n", FromFix32(layout.Frame.Left),
+                FromFix32(layout.Frame.Top), FromFix32(layout.Frame.Right), FromFix32(layout.Frame.Bottom));
 }
 
 TW_UINT16 Native(DsmSession& session, const std::string& path, bool& written) {
@@ -82,6 +92,7 @@ TW_UINT16 TransferPage(DsmSession& session, TW_UINT16 mechanism, const std::stri
     TW_UINT16 rc = session.ToSource(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info);
     if (rc != TWRC_SUCCESS) return rc;
     PrintImageInfo(info);
+    PrintImageLayout(session);
     switch (mechanism) {
     case TWSX_FILE:
         return File(session, path, written);

@@ -1,0 +1,141 @@
+#include "e2e/client_run.h"
+
+#include "framework/handles.h"
+#include "support/build_tree.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+bool IsVariable(const char* entry, const char* name) {
+    const size_t length = std::strlen(name);
+    return _strnicmp(entry, name, length) == 0 && entry[length] == '=';
+}
+
+// This process's environment with the scanner's two variables replaced.
+std::vector<char> ClientEnvironment(const ClientRunOptions& options) {
+    std::vector<char> block;
+    auto add = [&block](const std::string& entry) {
+        block.insert(block.end(), entry.begin(), entry.end());
+        block.push_back('\0');
+    };
+    if (char* strings = GetEnvironmentStringsA()) {
+        for (const char* entry = strings; *entry; entry += std::strlen(entry) + 1) {
+            if (IsVariable(entry, "BRSVIO_CONTROL") || IsVariable(entry, "BRSVIO_LOG")) continue;
+            add(entry);
+        }
+        FreeEnvironmentStringsA(strings);
+    }
+    if (!options.scannerControlFile.empty()) add("BRSVIO_CONTROL=" + options.scannerControlFile);
+    if (!options.scannerLogFile.empty()) add("BRSVIO_LOG=" + options.scannerLogFile);
+    block.push_back('\0');
+    return block;
+}
+
+std::string CommandLine(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string line = "\"" + program + "\"";
+    for (const std::string& argument : arguments) {
+        const bool quote = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
+        line += quote ? " \"" + argument + "\"" : " " + argument;
+    }
+    return line;
+}
+
+struct ProgressSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindProgressWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ProgressSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
+    if (!FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr) || !GetDlgItem(hwnd, IDCANCEL))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+ClientResult RunClient(const ClientRunOptions& options) {
+    ClientResult result;
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
+    UniqueHandle reader(readEnd);
+    UniqueHandle writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    std::string command = CommandLine(BuildTreePath("bin/tavix-twain.exe"), options.arguments);
+    std::vector<char> environment = ClientEnvironment(options);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, environment.data(), nullptr,
+                        &startup, &process)) {
+        result.output = "could not start " + command + ": error " + std::to_string(GetLastError());
+        return result;
+    }
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
+    writer.Reset();  // the pipe ends when the client's copies close
+
+    bool timedOut = false;
+    std::string output;
+    std::thread drain([&output, readEnd] {
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            output.append(buffer, got);
+    });
+    {
+        MessageBoxWatcher boxes(options.messageBoxAnswers, process.dwProcessId);
+        const DWORD deadline = GetTickCount() + static_cast<DWORD>(options.timeoutSeconds) * 1000;
+        while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
+            if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
+                TerminateProcess(process.hProcess, 1);
+                WaitForSingleObject(process.hProcess, INFINITE);
+                timedOut = true;
+                break;
+            }
+            ProgressSearch search{process.dwProcessId, nullptr};
+            EnumWindows(FindProgressWindow, reinterpret_cast<LPARAM>(&search));
+            if (!search.found) continue;
+            result.progressShown = true;
+            if (options.cancelProgress && !result.cancelPressed) {
+                result.cancelPressed = true;
+                PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(search.found, IDCANCEL)));
+            }
+        }
+        result.messageBoxes = boxes.Seen();
+    }
+    drain.join();
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    result.exitCode = timedOut ? -1 : static_cast<int>(exitCode);
+    result.output = output;
+    return result;
+}
+
+std::vector<std::string> LinesStartingWith(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
+    }
+    return lines;
+}
