@@ -58,6 +58,28 @@ TW_UINT32 IndexOf(const T* items, TW_UINT32 count, T value, Equal equal) {
     return 0;
 }
 
+// An enumeration of 16 or 32-bit items; the current and default indexes are
+// those of the first item `same` finds equal to the value.
+template <typename T, typename Equal>
+TW_UINT16 MakeEnumeration(TW_CAPABILITY& cap, TW_UINT16 itemType, TW_UINT32 count, const T* items,
+                          T current, T defaultValue, Equal same) {
+    static_assert(sizeof(T) == 2 || sizeof(T) == 4, "enumeration items are 16 or 32 bits");
+    const size_t bytes = ListBytes(kEnumerationHeaderBytes, count, sizeof(T));
+    if (bytes == 0) return TheApp().Fail(TWCC_LOWMEMORY);
+    return BuildContainer(cap, TWON_ENUMERATION, bytes, [&](unsigned char* block) {
+        Put16(block, offsetof(TW_ENUMERATION, ItemType), itemType);
+        Put32(block, offsetof(TW_ENUMERATION, NumItems), count);
+        Put32(block, offsetof(TW_ENUMERATION, CurrentIndex), IndexOf(items, count, current, same));
+        Put32(block, offsetof(TW_ENUMERATION, DefaultIndex),
+              IndexOf(items, count, defaultValue, same));
+        for (TW_UINT32 i = 0; i < count; ++i) {
+            const size_t at = kEnumerationHeaderBytes + size_t{i} * sizeof(T);
+            if (sizeof(T) == 2) Put16(block, at, static_cast<TW_UINT16>(items[i]));
+            else Put32(block, at, static_cast<TW_UINT32>(items[i]));
+        }
+    });
+}
+
 // Layout checks of a received enumeration: the header and all NumItems
 // items of `width` bytes lie inside the block.
 bool EnumerationFits(const GlobalBlockLock& lock, size_t width) {
@@ -105,34 +127,14 @@ TW_UINT16 MakeOneValue(TW_CAPABILITY& cap, TW_UINT16 itemType, TW_UINT32 value) 
 
 TW_UINT16 MakeEnumeration16(TW_CAPABILITY& cap, TW_UINT16 itemType, TW_UINT32 count,
                             const TW_UINT16* items, TW_UINT16 current, TW_UINT16 defaultValue) {
-    const size_t bytes = ListBytes(kEnumerationHeaderBytes, count, sizeof(TW_UINT16));
-    if (bytes == 0) return TheApp().Fail(TWCC_LOWMEMORY);
     auto same = [](TW_UINT16 a, TW_UINT16 b) { return a == b; };
-    return BuildContainer(cap, TWON_ENUMERATION, bytes, [&](unsigned char* block) {
-        Put16(block, offsetof(TW_ENUMERATION, ItemType), itemType);
-        Put32(block, offsetof(TW_ENUMERATION, NumItems), count);
-        Put32(block, offsetof(TW_ENUMERATION, CurrentIndex), IndexOf(items, count, current, same));
-        Put32(block, offsetof(TW_ENUMERATION, DefaultIndex),
-              IndexOf(items, count, defaultValue, same));
-        for (TW_UINT32 i = 0; i < count; ++i)
-            Put16(block, kEnumerationHeaderBytes + size_t{i} * sizeof(TW_UINT16), items[i]);
-    });
+    return MakeEnumeration(cap, itemType, count, items, current, defaultValue, same);
 }
 
 TW_UINT16 MakeEnumeration32(TW_CAPABILITY& cap, TW_UINT16 itemType, TW_UINT32 count,
                             const TW_UINT32* items, TW_UINT32 current, TW_UINT32 defaultValue) {
-    const size_t bytes = ListBytes(kEnumerationHeaderBytes, count, sizeof(TW_UINT32));
-    if (bytes == 0) return TheApp().Fail(TWCC_LOWMEMORY);
     auto same = [](TW_UINT32 a, TW_UINT32 b) { return Fix32Equal(WordToFix32(a), WordToFix32(b)); };
-    return BuildContainer(cap, TWON_ENUMERATION, bytes, [&](unsigned char* block) {
-        Put16(block, offsetof(TW_ENUMERATION, ItemType), itemType);
-        Put32(block, offsetof(TW_ENUMERATION, NumItems), count);
-        Put32(block, offsetof(TW_ENUMERATION, CurrentIndex), IndexOf(items, count, current, same));
-        Put32(block, offsetof(TW_ENUMERATION, DefaultIndex),
-              IndexOf(items, count, defaultValue, same));
-        for (TW_UINT32 i = 0; i < count; ++i)
-            Put32(block, kEnumerationHeaderBytes + size_t{i} * sizeof(TW_UINT32), items[i]);
-    });
+    return MakeEnumeration(cap, itemType, count, items, current, defaultValue, same);
 }
 
 TW_UINT16 MakeArray16(TW_CAPABILITY& cap, TW_UINT16 itemType, TW_UINT32 count,
