@@ -3,32 +3,21 @@
 #include "engine/scan_settings.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
-// Four pixels (12 bytes, three words) per step: R0G0B0R1 G1B1R2G2 B2R3G3B3
-// becomes B0G0R0B1 G1R1B2G2 R2B3G3R3. Little-endian words.
-void SwapFourPixelGroups(uint8_t* pixels, int64_t groups) {
-    for (int64_t g = 0; g < groups; ++g, pixels += 12) {
-        uint32_t w[3];
-        std::memcpy(w, pixels, sizeof w);
-        const uint32_t out0 = ((w[0] >> 16) & 0xFFu) | (w[0] & 0xFF00u) | ((w[0] & 0xFFu) << 16) |
-                              ((w[1] & 0xFF00u) << 16);
-        const uint32_t out1 = (w[1] & 0xFFu) | ((w[0] >> 24) << 8) | ((w[2] & 0xFFu) << 16) |
-                              (w[1] & 0xFF000000u);
-        const uint32_t out2 = ((w[1] >> 16) & 0xFFu) | ((w[2] >> 24) << 8) |
-                              (w[2] & 0xFF0000u) | ((w[2] & 0xFF00u) << 16);
-        const uint32_t out[3] = {out0, out1, out2};
-        std::memcpy(pixels, out, sizeof out);
-    }
-}
-
+// Four pixels (12 bytes) per step over a run of unpadded rows; plain byte
+// exchanges, which the compiler turns into vector shuffles.
 void SwapPixelRun(uint8_t* pixels, int64_t count) {
     const int64_t groups = count / 4;
-    SwapFourPixelGroups(pixels, groups);
-    pixels += groups * 12;
+    for (int64_t g = 0; g < groups; ++g, pixels += 12) {
+        std::swap(pixels[0], pixels[2]);
+        std::swap(pixels[3], pixels[5]);
+        std::swap(pixels[6], pixels[8]);
+        std::swap(pixels[9], pixels[11]);
+    }
     for (int64_t i = groups * 4; i < count; ++i, pixels += 3) std::swap(pixels[0], pixels[2]);
 }
 

@@ -1,0 +1,31 @@
+# Runs the benchmark on its quick pages and checks that it ended well and
+# reported every method of every page with its times, ratios, memory and
+# block reads, all of them with the raw loop's page.
+execute_process(COMMAND ${EMULATOR} ${BENCH} --quick
+                RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE progress)
+message("${progress}")
+message("${report}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "tavix-bench --quick exited with ${status}")
+endif()
+set(number "[0-9]+\\.[0-9]+")
+foreach(page "75 dpi colour Letter" "75 dpi black-and-white Letter")
+  string(FIND "${report}" "\n${page}:" start)
+  if(start EQUAL -1)
+    message(FATAL_ERROR "no table for ${page}")
+  endif()
+  # The table runs up to the next empty line.
+  string(SUBSTRING "${report}" ${start} -1 table)
+  string(FIND "${table}" "\n\n" end)
+  if(NOT end EQUAL -1)
+    string(SUBSTRING "${table}" 0 ${end} table)
+  endif()
+  foreach(method raw memory file native)
+    if(NOT table MATCHES "\n  ${method} +${number} +${number} +${number} +${number} +${number}  [0-9]+ x [0-9]+ ")
+      message(FATAL_ERROR "no row for ${method} in the table of ${page}")
+    endif()
+  endforeach()
+  if(NOT table MATCHES "Every method started the scanner with the same record and delivered the same rows")
+    message(FATAL_ERROR "the methods of ${page} did not deliver the raw loop's page")
+  endif()
+endforeach()
