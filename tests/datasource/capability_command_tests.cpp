@@ -3,6 +3,7 @@
 // its messages run and are answered by a second thread; without them the
 // scanner is called directly and no window appears.
 #include "resources/calibration_prompt_ids.h"
+#include "support/english_messages.h"
 #include "tests/datasource/capability_session.h"
 #include "tests/ui/png_file.h"
 
@@ -22,16 +23,10 @@ constexpr TW_UINT16 kCalibrate = 0xBE01;
 constexpr TW_UINT16 kFeed = 0xBE02;
 constexpr TW_UINT16 kClean = 0xBE03;
 
-const char kScannerNotReady[] =
-    "The scan was aborted because the scanner is not powered on or not connected properly.\n\n"
-    "Please check the hardware connections and try again.";
-const char kCalibrated[] = "Calibration was successful.\n";
-const char kWhiteOnly[] =
-    "White-only calibration was successful.\n\nFor better image quality calibrate again using "
-    "the black and white calibration paper.";
-const char kFailed[] =
-    "The calibration process has failed.\n\nCheck that the calibration paper was inserted "
-    "properly and the scanner is ready.";
+constexpr const char* kScannerNotReady = english::kScannerNotReady;
+constexpr const char* kCalibrated = english::kCalibrated;
+constexpr const char* kWhiteOnly = english::kWhiteOnlyCalibrated;
+constexpr const char* kFailed = english::kCalibrationFailed;
 const char kCalibrationRequired[] = "In order to scan the scanner must first be calibrated.";
 const char kInsertCleaningPaper[] =
     "Please insert the cleaning paper then press the Clean button. A few drops of alcohol placed "

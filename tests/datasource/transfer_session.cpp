@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-const char kScannerNotReadyText[] =
-    "The scan was aborted because the scanner is not powered on or not connected properly.\n\n"
-    "Please check the hardware connections and try again.";
-const char kFileErrorText[] = "Scan aborted because a file access or read/write error occurred.";
-
 void TransferSession::SetUp() {
     EnabledSource::SetUp();
     ASSERT_TRUE(CreateDirectoryA(tempFolder_.c_str(), nullptr));

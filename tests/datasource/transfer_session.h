@@ -4,6 +4,7 @@
 // files of the source go to a folder of the test's own.
 #pragma once
 
+#include "support/english_messages.h"
 #include "support/message_box_watcher.h"
 #include "tests/datasource/enabled_source.h"
 #include "tests/datasource/test_page_rows.h"
@@ -14,8 +15,8 @@
 #include <vector>
 
 // Texts of the messages a failed transfer shows.
-extern const char kScannerNotReadyText[];
-extern const char kFileErrorText[];
+constexpr const char* kScannerNotReadyText = english::kScannerNotReady;
+constexpr const char* kFileErrorText = english::kFileError;
 
 class TransferSession : public EnabledSource {
 protected:

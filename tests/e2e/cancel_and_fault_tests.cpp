@@ -3,14 +3,13 @@
 // window), the codes the client got, and the source back in the state where
 // the client can disable and close it.
 #include "e2e/client_scan_test.h"
+#include "support/english_messages.h"
 
 #include <tuple>
 
 namespace {
 
-const char kNotReady[] =
-    "The scan was aborted because the scanner is not powered on or not connected properly.\n\n"
-    "Please check the hardware connections and try again.";
+constexpr const char* kNotReady = english::kScannerNotReady;
 
 std::vector<std::string> GrayLetter(const char* mechanism, const char* indicators = "off") {
     return {"--pixel-type", "gray", "--resolution", "100", "--frame", "0,0,8.5,11",
@@ -123,7 +122,7 @@ TEST_F(ClientScanTest, NoPaperAsksForItAndCancelEndsTheEnabling) {
     options.messageBoxAnswers = {IDCANCEL};
     const ClientResult result = Run(GrayLetter("native"), options);
     EXPECT_EQ(1, result.exitCode);
-    EXPECT_TRUE(OneMessage(result, "Please insert the item to be scanned into the scanner now."));
+    EXPECT_TRUE(OneMessage(result, english::kInsertItemToScan));
     EXPECT_TRUE(HasLine(result, "tavix-twain: MSG_ENABLEDS failed: TWRC 1, condition 5"));
     ExpectClosedInOrder(result);
 }

@@ -2,6 +2,7 @@
 // virtual scanner; the watcher answers every dialog in turn (prompts by their
 // button ids, message boxes by IDOK, IDYES, IDNO) and records what it saw.
 #include "dialog_driver.h"
+#include "support/english_messages.h"
 #include "png_file.h"
 #include "ui_fixture.h"
 
@@ -19,14 +20,10 @@ const char kInsertCalibrationPaper[] =
 const char kInsertCleaningPaper[] =
     "Please insert the cleaning paper then press the Clean button. A few drops of alcohol placed "
     "on the cleaning paper may help if the paper alone is not effective.";
-const char kPaperNotDetected[] = "The paper was not detected. Continue anyway?";
-const char kCalibrated[] = "Calibration was successful.\n";
-const char kWhiteOnly[] =
-    "White-only calibration was successful.\n\nFor better image quality calibrate again using "
-    "the black and white calibration paper.";
-const char kFailed[] =
-    "The calibration process has failed.\n\nCheck that the calibration paper was inserted "
-    "properly and the scanner is ready.";
+constexpr const char* kPaperNotDetected = english::kPaperNotDetected;
+constexpr const char* kCalibrated = english::kCalibrated;
+constexpr const char* kWhiteOnly = english::kWhiteOnlyCalibrated;
+constexpr const char* kFailed = english::kCalibrationFailed;
 
 // The icon a message box shows (its icon control has id 20 on Windows, 1088 in Wine).
 HICON MessageBoxIcon(HWND box) {
