@@ -2,6 +2,7 @@
 #pragma once
 
 #include "datasource/host_wnd.h"
+#include "datasource/manager_link.h"
 #include "datasource/twain.h"
 #include "engine/engine_host.h"
 #include "engine/scan_settings.h"
@@ -41,6 +42,10 @@ public:
     ScannerIo Io;
     TW_IDENTITY SourceIdentity{};
     TW_IDENTITY AppIdentity{};
+    // The manager that opened the source, and the return address of the
+    // DS_Entry call that carried MSG_OPENDS (set just before it runs).
+    ManagerLink Manager;
+    const void* OpeningCaller = nullptr;
 
     // Records a condition code for DAT_STATUS.
     void SetCondition(TW_UINT16 code) {

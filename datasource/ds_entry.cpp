@@ -10,6 +10,10 @@ extern "C" TW_UINT16 WINAPI DS_Entry(pTW_IDENTITY pOrigin, TW_UINT32 DG,
     // Nothing may escape into the application: an unexpected failure inside
     // an operation becomes an ordinary TWAIN failure.
     try {
+        // The module making this call is the manager the notifications of
+        // the session go back through.
+        if (DG == DG_CONTROL && DAT == DAT_IDENTITY && MSG == MSG_OPENDS)
+            TheApp().OpeningCaller = __builtin_return_address(0);
         return DispatchTriplet(pOrigin, DG, DAT, MSG, pData);
     } catch (const std::bad_alloc&) {
         return TheApp().Fail(TWCC_LOWMEMORY);

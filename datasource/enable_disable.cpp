@@ -3,6 +3,7 @@
 #include "datasource/begin_acquisition.h"
 #include "datasource/data_source_app.h"
 #include "datasource/end_of_transfers.h"
+#include "datasource/notification.h"
 #include "datasource/operations.h"
 #include "engine/scan_error.h"
 #include "localization/language.h"
@@ -48,6 +49,8 @@ TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF data) {
     if (!ScannerReachable(app)) return app.Fail(TWCC_OPERATIONERROR);
 
     app.HostWnd.AttachTo(static_cast<HWND>(ui.hParent));
+    // Whatever an earlier page left in the queue is not about this one.
+    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
     app.UiMode = 0;
     const int result = BeginAcquisition(app);
     if (result == kScanOk) return TWRC_SUCCESS;
@@ -71,6 +74,8 @@ TW_UINT16 DisableSource(pTW_IDENTITY, TW_MEMREF data) {
         app.PendingXfers = 0;
     }
     app.State = 4;
+    // A close request the application has not read yet is answered by this.
+    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
     const auto* ui = static_cast<const TW_USERINTERFACE*>(data);
     if (ui && ui->hParent) SetForegroundWindow(static_cast<HWND>(ui->hParent));
     return TWRC_SUCCESS;

@@ -9,3 +9,10 @@ void PostNotification(TW_UINT16 code) {
     if (NotifyMsgId == 0) return;
     PostMessageA(TheApp().HostWnd.GetSafeHwnd(), NotifyMsgId, code, 0);
 }
+
+void DropQueuedNotifications(HWND window) {
+    if (NotifyMsgId == 0) return;
+    MSG message;
+    while (PeekMessageA(&message, window, NotifyMsgId, NotifyMsgId, PM_REMOVE | PM_NOYIELD)) {
+    }
+}

@@ -10,3 +10,9 @@ extern UINT NotifyMsgId;
 // Posts MSG_XFERREADY, MSG_CLOSEDSREQ or MSG_CLOSEDSOK to the window HostWnd
 // is attached to; nothing is posted when the message cannot be registered.
 void PostNotification(TW_UINT16 code);
+
+// Removes every notification of the source still queued for `window` (for
+// the thread's own messages when `window` is null), so that one posted for
+// an earlier page cannot end a later one. Only the registered message is
+// taken out; nothing else of the application's queue is touched.
+void DropQueuedNotifications(HWND window);

@@ -1,5 +1,6 @@
 // DAT_IDENTITY MSG_OPENDS and MSG_CLOSEDS.
 #include "datasource/data_source_app.h"
+#include "datasource/notification.h"
 #include "datasource/operations.h"
 #include "datasource/section_name.h"
 #include "engine/negotiation_state.h"
@@ -72,6 +73,7 @@ TW_UINT16 OpenSource(pTW_IDENTITY origin, TW_MEMREF data) {
     MakeSectionName(app.AppIdentity.ProductName, app.SectionName);
     LoadSettings(app.SectionName, &app.Settings);
 
+    app.Manager.BindToCaller(app.OpeningCaller);
     app.State = 4;
     app.AcquireResult = 0;
     app.PendingXfers = 0;
@@ -83,7 +85,10 @@ TW_UINT16 OpenSource(pTW_IDENTITY origin, TW_MEMREF data) {
 TW_UINT16 CloseSource(pTW_IDENTITY, TW_MEMREF) {
     CDataSourceApp& app = TheApp();
     if (app.State == 3) return TWRC_SUCCESS;
+    // A close request still queued belongs to this session, not the next.
+    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
     app.Io.Close();
+    app.Manager.Unbind();
     RestoreHelpAndProfilePaths(app);
     app.State = 3;
     return TWRC_SUCCESS;

@@ -4,21 +4,6 @@
 #include "datasource/data_source_app.h"
 #include "datasource/notification.h"
 #include "datasource/operations.h"
-#include "framework/handles.h"
-#include "framework/proc_address.h"
-
-namespace {
-
-void ForwardThroughManager(CDataSourceApp& app, TW_UINT16 code) {
-    // The manager is already loaded in the application; this only takes a
-    // reference for the length of the call.
-    ModuleHandle manager(LoadLibraryA("TWAIN_32.DLL"));
-    if (!manager) return;
-    auto entry = ProcAddress<DSMENTRYPROC>(manager.Get(), "DSM_Entry");
-    if (entry) entry(&app.SourceIdentity, &app.AppIdentity, DG_CONTROL, DAT_NULL, code, nullptr);
-}
-
-}  // namespace
 
 TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF data) {
     CDataSourceApp& app = TheApp();
@@ -27,6 +12,9 @@ TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF data) {
     event->TWMessage = MSG_NULL;
     const auto* message = static_cast<const MSG*>(event->pEvent);
     if (NotifyMsgId == 0 || !message || message->message != NotifyMsgId) return TWRC_NOTDSEVENT;
-    ForwardThroughManager(app, static_cast<TW_UINT16>(message->wParam & 0xFFFF));
+    // Without a manager to call the notification is dropped; the event is
+    // still the source's.
+    app.Manager.ForwardNotification(app.SourceIdentity, app.AppIdentity,
+                                    static_cast<TW_UINT16>(message->wParam & 0xFFFF));
     return TWRC_DSEVENT;
 }

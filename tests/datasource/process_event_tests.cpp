@@ -1,7 +1,11 @@
 // DAT_EVENT MSG_PROCESSEVENT: ordinary messages are left to the application;
 // the source's own notification goes to the application through the manager.
+#include "framework/handles.h"
+#include "framework/proc_address.h"
 #include "support/temp_folder.h"
 #include "tests/datasource/enabled_source.h"
+
+#include <cstring>
 
 namespace {
 
@@ -107,6 +111,105 @@ TEST_F(ProcessEvent, NotificationsReachTheApplicationThroughTheManager) {
     EXPECT_EQ("origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0101 data=null\n"
               "origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0102 data=null\n",
               manager.Calls());
+}
+
+// An application that talks to the source through a TWAIN 2 manager,
+// TWAINDSM.DLL, which loads the source and calls its DS_Entry itself.
+class Twain2Manager : public ProcessEvent {
+protected:
+    void SetUp() override {
+        ProcessEvent::SetUp();
+        SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", dsmLog_.c_str());
+        SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", (ProgramFolder() + "TAVIXSRC.ds").c_str());
+        dsm_.Reset(LoadLibraryA((ProgramFolder() + "fake_twaindsm\\TWAINDSM.DLL").c_str()));
+        ASSERT_TRUE(dsm_) << "cannot load the stand-in TWAINDSM.DLL, error " << GetLastError();
+        entry_ = ProcAddress<DSMENTRYPROC>(dsm_.Get(), "DSM_Entry");
+        ASSERT_NE(nullptr, entry_);
+    }
+    void TearDown() override {
+        SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", nullptr);
+        SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", nullptr);
+        ProcessEvent::TearDown();
+    }
+    TW_UINT16 ToManager(TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
+        return entry_(&app_, nullptr, DG_CONTROL, dat, msg, data);
+    }
+    TW_UINT16 ToSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
+        return entry_(&app_, &dsmSource_, dg, dat, msg, data);
+    }
+    // The application's event loop: every queued message goes to the
+    // manager; the first TWAIN message it hands back, or MSG_NULL.
+    TW_UINT16 NextTwainMessage() {
+        MSG message;
+        for (int i = 0; i < 50 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+            TW_EVENT event{&message, MSG_NULL};
+            const TW_UINT16 rc = ToSource(DG_CONTROL, DAT_EVENT, MSG_PROCESSEVENT, &event);
+            if (rc == TWRC_DSEVENT && event.TWMessage != MSG_NULL) return event.TWMessage;
+            if (rc == TWRC_NOTDSEVENT) DispatchMessageA(&message);
+        }
+        return MSG_NULL;
+    }
+
+    TempFolder logFolder_{"dsm"};
+    std::string dsmLog_ = logFolder_.File("twaindsm.txt");
+    ModuleHandle dsm_;
+    DSMENTRYPROC entry_ = nullptr;
+    TW_IDENTITY dsmSource_{};
+};
+
+TEST_F(Twain2Manager, NotificationsGoBackThroughTheManagerThatOpenedTheSource) {
+    FakeManager twain32(logFolder_.File("twain_32.txt"));
+    ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
+    HWND parent = window_.Handle();
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_PARENT, MSG_OPENDSM, &parent));
+    std::strcpy(dsmSource_.ProductName, "Tavix Scanner");
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_IDENTITY, MSG_OPENDS, &dsmSource_));
+
+    TW_USERINTERFACE ui{FALSE, FALSE, parent};
+    ASSERT_EQ(TWRC_SUCCESS, ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui));
+    EXPECT_EQ(MSG_XFERREADY, NextTwainMessage());
+    HGLOBAL dib = nullptr;
+    ASSERT_EQ(TWRC_XFERDONE, ToSource(DG_IMAGE, DAT_IMAGENATIVEXFER, MSG_GET, &dib));
+    GlobalFree(dib);
+    TW_PENDINGXFERS pending{};
+    ASSERT_EQ(TWRC_SUCCESS, ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_ENDXFER, &pending));
+    EXPECT_EQ(MSG_CLOSEDSREQ, NextTwainMessage());
+    // What the dialog posts when the user accepts settings without a scan.
+    ASSERT_TRUE(PostMessageA(parent, RegisterWindowMessageA("Tavix Scanner_TWAIN"), MSG_CLOSEDSOK, 0));
+    EXPECT_EQ(MSG_CLOSEDSOK, NextTwainMessage());
+
+    ASSERT_EQ(TWRC_SUCCESS, ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &ui));
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_IDENTITY, MSG_CLOSEDS, &dsmSource_));
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_PARENT, MSG_CLOSEDSM, &parent));
+
+    EXPECT_EQ("DAT_NULL from 2:Tavix Scanner msg=0x0101\n"
+              "DAT_NULL from 2:Tavix Scanner msg=0x0102\n"
+              "DAT_NULL from 2:Tavix Scanner msg=0x0103\n",
+              ReadWholeFile(dsmLog_));
+    EXPECT_EQ("", twain32.Calls());
+}
+
+TEST_F(Twain2Manager, SourceCalledDirectlyAgainAfterwardsUsesTwain32) {
+    // A session through the TWAIN 2 manager, then one where the application
+    // calls DS_Entry itself: the second has no manager of its own to go
+    // back through, and takes TWAIN_32.DLL as before.
+    HWND parent = window_.Handle();
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_PARENT, MSG_OPENDSM, &parent));
+    std::strcpy(dsmSource_.ProductName, "Tavix Scanner");
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_IDENTITY, MSG_OPENDS, &dsmSource_));
+    ASSERT_EQ(TWRC_SUCCESS, ToManager(DAT_IDENTITY, MSG_CLOSEDS, &dsmSource_));
+
+    FakeManager twain32(logFolder_.File("twain_32.txt"));
+    ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
+    ASSERT_EQ(TWRC_SUCCESS, Open());
+    ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());
+    MSG message{};
+    ASSERT_TRUE(window_.NextQueuedNotification(message));
+    TW_UINT16 twMessage = 0;
+    EXPECT_EQ(TWRC_DSEVENT, Process(&message, twMessage));
+    EXPECT_EQ("origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0101 data=null\n",
+              twain32.Calls());
+    EXPECT_EQ("", ReadWholeFile(dsmLog_));
 }
 
 }  // namespace
