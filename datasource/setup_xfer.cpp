@@ -18,11 +18,11 @@ constexpr TW_UINT32 kMaxBufferBeforePage = 131072;
 
 const char kDefaultFileName[] = "TWAIN.BMP";
 
-// The name goes back as the application gave it: a name that fills the whole
-// field keeps all its bytes and, like the one received, has no terminator.
+// Names are at most 255 characters (a longer one is refused when set), so
+// the name always goes back terminated within the field.
 void PutFileName(TW_SETUPFILEXFER& setup, const std::string& name) {
     std::memset(setup.FileName, 0, sizeof setup.FileName);
-    std::memcpy(setup.FileName, name.data(), std::min(name.size(), sizeof setup.FileName));
+    std::memcpy(setup.FileName, name.data(), std::min(name.size(), sizeof setup.FileName - 1));
     setup.Format = TWFF_BMP;
     setup.VRefNum = 0;
 }
@@ -45,7 +45,9 @@ TW_UINT16 SetupMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
     const uint32_t rowBytes = static_cast<uint32_t>(row);
     const uint32_t rowsPerBlock = static_cast<uint32_t>(LinesPerBlock(app.Settings));
     setup.MinBufSize = rowBytes * std::max<uint32_t>(1, kMinBufferBeforePage / rowBytes);
-    setup.MaxBufSize = rowBytes * rowsPerBlock;
+    // Narrow rows make a block smaller than the minimum; an application
+    // that allocates between the two must be able to.
+    setup.MaxBufSize = std::max(rowBytes * rowsPerBlock, setup.MinBufSize);
     setup.Preferred = setup.MaxBufSize;
     return TWRC_SUCCESS;
 }
@@ -64,8 +66,11 @@ TW_UINT16 SetupFileXferSet(pTW_IDENTITY, TW_MEMREF data) {
     const auto& setup = *static_cast<const TW_SETUPFILEXFER*>(data);
     // Only bitmap files are written.
     if (setup.Format != TWFF_BMP) return TheApp().Fail(TWCC_BADVALUE);
-    // The field need not be terminated: nothing beyond it is read.
-    XferFileName.assign(setup.FileName, strnlen(setup.FileName, sizeof setup.FileName));
+    // A field without a terminator is no name: nothing beyond it is read,
+    // and a cut name would put the page into a file nobody asked for.
+    const size_t length = strnlen(setup.FileName, sizeof setup.FileName);
+    if (length == sizeof setup.FileName) return TheApp().Fail(TWCC_BADVALUE);
+    XferFileName.assign(setup.FileName, length);
     return TWRC_SUCCESS;
 }
 

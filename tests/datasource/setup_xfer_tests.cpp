@@ -67,6 +67,31 @@ TEST_F(SetupTransfers, MemoryBuffersForShortRowsAreAtLeast16KiB) {
     EXPECT_EQ(844u * 50u, setup.Preferred);
 }
 
+TEST_F(SetupTransfers, MemoryBuffersForNarrowRowsNeverMaxBelowMin) {
+    // Black-and-white Letter: 80, 108 and 152 bytes a row at 75, 100 and
+    // 150 dpi, whose half-inch blocks are smaller than 16 KiB.
+    const std::pair<int, TW_UINT32> resolutions[] = {{75, 80}, {100, 108}, {150, 160}};
+    for (const auto& [dpi, rowBytes] : resolutions) {
+        Page(2, dpi, 0, 0, 1100, 850);
+        OpenAndEnable();
+        const TW_SETUPMEMXFER setup = MemorySetup();
+        EXPECT_EQ(rowBytes * (16384 / rowBytes), setup.MinBufSize) << dpi;
+        EXPECT_EQ(setup.MinBufSize, setup.MaxBufSize) << dpi;
+        EXPECT_EQ(setup.MinBufSize, setup.Preferred) << dpi;
+        // A buffer of the minimum carries whole rows, as many as it holds.
+        std::vector<uint8_t> buffer(setup.MinBufSize);
+        TW_IMAGEMEMXFER strip;
+        ASSERT_EQ(TWRC_SUCCESS, MemoryStrip(buffer, strip)) << dpi;
+        EXPECT_EQ(rowBytes, strip.BytesPerRow) << dpi;
+        EXPECT_EQ(16384 / rowBytes, strip.Rows) << dpi;
+        TW_PENDINGXFERS pending{};
+        ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending));
+        ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &ui_));
+        ASSERT_EQ(TWRC_SUCCESS, Close());
+        Notifications();
+    }
+}
+
 TEST_F(SetupTransfers, MemoryBuffersInStateSevenAreASequenceError) {
     OpenAndEnable();
     ASSERT_GT(MemoryRowBytes(), 0u);
@@ -133,16 +158,31 @@ TEST_F(SetupTransfers, FormatOtherThanBmpIsRefusedAndTheNameKept) {
     EXPECT_STREQ("first.bmp", setup.FileName);
 }
 
-TEST_F(SetupTransfers, NameFillingTheWholeFieldIsTakenWithoutReadingBeyondIt) {
+TEST_F(SetupTransfers, NameWithoutATerminatorIsRefusedAndTheNameKept) {
     ASSERT_EQ(TWRC_SUCCESS, Open());
+    ASSERT_EQ(TWRC_SUCCESS, SetFileName("kept.bmp"));
     TW_SETUPFILEXFER set;
     std::memset(set.FileName, 'N', sizeof set.FileName);
     set.Format = TWFF_BMP;
     set.VRefNum = 0x4141;  // would read on as "AA" without a bound
+    EXPECT_EQ(TWRC_FAILURE, Call(DG_CONTROL, DAT_SETUPFILEXFER, MSG_SET, &set));
+    EXPECT_EQ(TWCC_BADVALUE, Condition());
+    TW_SETUPFILEXFER setup;
+    ASSERT_EQ(TWRC_SUCCESS, FileSetup(MSG_GET, setup));
+    EXPECT_STREQ("kept.bmp", setup.FileName);
+}
+
+TEST_F(SetupTransfers, LongestNameComesBackTerminatedWithinTheField) {
+    ASSERT_EQ(TWRC_SUCCESS, Open());
+    TW_SETUPFILEXFER set;
+    std::memset(set.FileName, 'N', sizeof set.FileName);
+    set.FileName[255] = '\0';
+    set.Format = TWFF_BMP;
+    set.VRefNum = 0x4141;
     ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_SETUPFILEXFER, MSG_SET, &set));
     TW_SETUPFILEXFER setup;
     ASSERT_EQ(TWRC_SUCCESS, FileSetup(MSG_GET, setup));
-    EXPECT_EQ(std::string(256, 'N'), std::string(setup.FileName, sizeof setup.FileName));
+    EXPECT_EQ(std::string(255, 'N') + '\0', std::string(setup.FileName, sizeof setup.FileName));
     EXPECT_EQ(TWFF_BMP, setup.Format);
     EXPECT_EQ(0, setup.VRefNum);
 }
