@@ -18,6 +18,22 @@ HWND CreateHiddenWindow() {
                          nullptr, wc.hInstance, nullptr);
 }
 
+// Wine's own twain_32.dll takes DAT_PARENT's data as the window handle
+// itself, where the TWAIN specification (and every other manager) passes a
+// pointer to it. Wine marks its built-in modules after the DOS header.
+bool IsWineOwnTwain32(HMODULE module) {
+    static const char kWineBuiltin[] = "Wine builtin DLL";
+    const auto* image = reinterpret_cast<const char*>(module);
+    if (std::memcmp(image + 0x40, kWineBuiltin, sizeof kWineBuiltin - 1) != 0) return false;
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const char* name = path;
+    for (const char* c = path; *c; ++c)
+        if (*c == '\\' || *c == '/') name = c + 1;
+    return _stricmp(name, "twain_32.dll") == 0;
+}
+
 }  // namespace
 
 DsmSession::DsmSession() {
@@ -40,6 +56,11 @@ std::string DsmSession::Fail(const std::string& what, TW_UINT16 rc) {
     return error_;
 }
 
+TW_MEMREF DsmSession::ParentData() {
+    if (IsWineOwnTwain32(library_)) return static_cast<TW_MEMREF>(window_);
+    return static_cast<TW_MEMREF>(&window_);
+}
+
 TW_UINT16 DsmSession::ToManager(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
     return entry_(&app_, nullptr, dg, dat, msg, data);
 }
@@ -54,21 +75,20 @@ TW_UINT16 DsmSession::SourceCondition() {
     return status.ConditionCode;
 }
 
-bool DsmSession::Open() {
-    library_ = LoadLibraryA("TWAIN_32.DLL");
+bool DsmSession::Open(const std::string& managerFile) {
+    library_ = LoadLibraryA(managerFile.c_str());
     if (!library_) {
-        error_ = "TWAIN_32.DLL cannot be loaded";
+        error_ = managerFile + " cannot be loaded (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     entry_ = ProcAddress<DSMENTRYPROC>(library_, "DSM_Entry");
     if (!entry_) entry_ = ProcAddress<DSMENTRYPROC>(library_, MAKEINTRESOURCEA(1));
     if (!entry_) {
-        error_ = "TWAIN_32.DLL has no DSM_Entry";
+        error_ = managerFile + " has no DSM_Entry";
         return false;
     }
     window_ = CreateHiddenWindow();
-    // The manager is handed the window handle as its data.
-    TW_UINT16 rc = ToManager(DG_CONTROL, DAT_PARENT, MSG_OPENDSM, static_cast<TW_MEMREF>(window_));
+    TW_UINT16 rc = ToManager(DG_CONTROL, DAT_PARENT, MSG_OPENDSM, ParentData());
     if (rc != TWRC_SUCCESS) {
         Fail("MSG_OPENDSM", rc);
         return false;
@@ -80,7 +100,7 @@ bool DsmSession::Open() {
 void DsmSession::Close() {
     CloseSource();
     if (managerOpen_) {
-        ToManager(DG_CONTROL, DAT_PARENT, MSG_CLOSEDSM, static_cast<TW_MEMREF>(window_));
+        ToManager(DG_CONTROL, DAT_PARENT, MSG_CLOSEDSM, ParentData());
         managerOpen_ = false;
     }
     if (window_) {

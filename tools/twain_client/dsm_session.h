@@ -1,5 +1,6 @@
-// A connection to the TWAIN data source manager: loads TWAIN_32.DLL, opens the
-// manager with a hidden window of its own, and lists and opens sources.
+// A connection to a TWAIN data source manager (TWAIN_32.DLL unless told
+// otherwise): loads it, opens it with a hidden window of its own, and lists
+// and opens sources.
 #pragma once
 
 #include "datasource/twain.h"
@@ -14,8 +15,8 @@ public:
     DsmSession(const DsmSession&) = delete;
     DsmSession& operator=(const DsmSession&) = delete;
 
-    // Loads the manager and opens it; false with Error() set on failure.
-    bool Open();
+    // Loads the manager `managerFile` and opens it; false with Error() set on failure.
+    bool Open(const std::string& managerFile);
     void Close();
     const std::string& Error() const { return error_; }
 
@@ -37,6 +38,9 @@ public:
     TW_UINT16 SourceCondition();
 
 private:
+    // DAT_PARENT's data: a pointer to the window handle, or for Wine's own
+    // manager the handle itself.
+    TW_MEMREF ParentData();
     TW_UINT16 ToManager(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
     std::string Fail(const std::string& what, TW_UINT16 rc);
 

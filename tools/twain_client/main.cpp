@@ -118,6 +118,9 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
             // Either way it asks to be closed next, also without its dialog.
             TW_PENDINGXFERS pending{};
             session.ToSource(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending);
+            // An application may disable the source at once, with the close
+            // request still in its queue.
+            if (!o.waitClose) done = true;
         } else if (twain == MSG_CLOSEDSREQ || twain == MSG_CLOSEDSOK) {
             done = true;
         }
@@ -136,11 +139,39 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
     return outcome;
 }
 
-Outcome Acquire(DsmSession& session, const ClientOptions& o) {
-    int pageNumber = 0;
+// One scan: an enable, then more while the feeder holds paper in a batch.
+Outcome AcquireSheets(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     Outcome outcome = AcquireOnce(session, o, pageNumber);
     while (outcome == Outcome::Done && o.batch && FeederLoaded(session))
         outcome = AcquireOnce(session, o, pageNumber);
+    return outcome;
+}
+
+bool Reopen(DsmSession& session, const ClientOptions& o) {
+    if (!session.CloseSource()) {
+        std::fprintf(stderr, "tavix-twain: closing the source failed\n");
+        return false;
+    }
+    std::printf("closed \"%s\"\n", o.source.c_str());
+    if (!session.OpenSource(o.source.c_str())) {
+        std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
+        return false;
+    }
+    std::printf("opened \"%s\" again\n", o.source.c_str());
+    return Negotiate(session, o);
+}
+
+Outcome Acquire(DsmSession& session, const ClientOptions& o) {
+    int pageNumber = 0;
+    Outcome outcome = AcquireSheets(session, o, pageNumber);
+    for (int scan = 2; scan <= o.scans && outcome == Outcome::Done; ++scan) {
+        if (o.reopen && !Reopen(session, o)) {
+            outcome = Outcome::Failed;
+            break;
+        }
+        std::printf("scan %d\n", scan);
+        outcome = AcquireSheets(session, o, pageNumber);
+    }
     std::printf("%d page(s) scanned\n", pageNumber);
     return outcome;
 }
@@ -161,7 +192,7 @@ int main(int argc, char** argv) {
     }
 
     DsmSession session;
-    if (!session.Open()) {
+    if (!session.Open(options.manager)) {
         std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
         return 1;
     }

@@ -11,6 +11,8 @@ const char kClientUsage[] =
     "data source manager TWAIN_32.DLL, negotiates the scan, acquires pages and\n"
     "writes each as a BMP file.\n"
     "\n"
+    "  --manager FILE        the data source manager to load (default TWAIN_32.DLL;\n"
+    "                        e.g. TWAINDSM.DLL, the TWAIN 2 manager)\n"
     "  --list                print the identity of every source the manager knows\n"
     "  --source NAME         the source to use (default \"Tavix Scanner\"); without\n"
     "                        --scan it is opened, shown and closed again\n"
@@ -25,6 +27,10 @@ const char kClientUsage[] =
     "  --ui                  enable the source with its own user interface\n"
     "  --batch               scan every sheet in the feeder: enable the source again\n"
     "                        after each page while CAP_FEEDERLOADED reports paper\n"
+    "  --scans N             enable the source N times in one session (default 1)\n"
+    "  --reopen              close and open the source again between those scans\n"
+    "  --wait-close on|off   after the transfers, wait for the source's close request\n"
+    "                        before disabling it (default on)\n"
     "  --out PREFIX          output files PREFIX-1.bmp, PREFIX-2.bmp ... (default scan)\n"
     "  --timeout S           give up when no page is ready after S seconds (default 120)\n"
     "  --help                print this text\n"
@@ -121,6 +127,23 @@ bool ParseOptions(int argc, char** argv, ClientOptions& o, bool& help, std::stri
             if (!needValue()) return false;
             if (!Integer(value, o.pages) || o.pages == 0 || o.pages < -1)
                 return error = "--pages takes a positive number or -1", false;
+            o.scan = true;
+        } else if (!std::strcmp(arg, "--manager")) {
+            if (!needValue()) return false;
+            if (!*value) return error = "--manager takes a file name", false;
+            o.manager = value;
+        } else if (!std::strcmp(arg, "--scans")) {
+            if (!needValue()) return false;
+            if (!Integer(value, o.scans) || o.scans <= 0)
+                return error = "--scans takes a positive number", false;
+            o.scan = true;
+        } else if (!std::strcmp(arg, "--reopen")) {
+            o.reopen = o.scan = true;
+        } else if (!std::strcmp(arg, "--wait-close")) {
+            if (!needValue()) return false;
+            int wait = 1;
+            if (!OnOff(value, wait)) return error = "--wait-close takes on or off", false;
+            o.waitClose = wait != 0;
             o.scan = true;
         } else if (!std::strcmp(arg, "--out")) {
             if (!needValue()) return false;

@@ -20,6 +20,10 @@ struct ClientOptions {
     int pages = 1;           // CAP_XFERCOUNT asked for; -1 = all
     bool showUi = false;
     bool batch = false;      // enable again while the feeder holds paper
+    int scans = 1;           // enables of the source in one session
+    bool reopen = false;     // close and open the source again between them
+    bool waitClose = true;   // wait for MSG_CLOSEDSREQ after the transfers
+    std::string manager = "TWAIN_32.DLL";
     std::string out = "scan";
     int timeoutSeconds = 120;
 };
