@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include "framework/owner_drawn.h"
 #include "framework/win_app.h"
 
 #include <algorithm>
@@ -153,31 +154,51 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
     }
-    if (message == WM_COMMAND)
+    switch (message) {
+    case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
                                                                                           : FALSE;
-    return FALSE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (!header || !OnNotify(*header, result)) return FALSE;
+        SetWindowLongPtrA(GetSafeHwnd(), DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        // Owner-drawn controls draw themselves.
+        return COwnerDrawn::Reflect(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CDialog::BindAtInit(HWND hwnd, CDialog* self) {
+    if (!self) return FALSE;
+    SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    self->Attach(hwnd);
+    return self->OnInitDialog() ? TRUE : FALSE;
+}
+
+INT_PTR CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->Detach();
+        return FALSE;
+    }
+    return self->Dispatch(message, wParam, lParam);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // Nothing may leave a window procedure; a failing hook leaves the message
     // to the system's default handling.
     try {
-        if (message == WM_INITDIALOG) {
-            auto* self = reinterpret_cast<CDialog*>(lParam);
-            if (!self) return FALSE;
-            SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-            self->Attach(hwnd);
-            return self->OnInitDialog() ? TRUE : FALSE;
-        }
-        auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-        if (!self) return FALSE;
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-            self->Detach();
-            return FALSE;
-        }
-        return self->Dispatch(message, wParam, lParam);
+        if (message == WM_INITDIALOG) return BindAtInit(hwnd, reinterpret_cast<CDialog*>(lParam));
+        return Route(hwnd, message, wParam, lParam);
     } catch (...) {
         return FALSE;
     }

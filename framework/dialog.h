@@ -11,6 +11,8 @@
 
 #include "framework/wnd.h"
 
+#include <commctrl.h>
+
 #include <windows.h>
 
 #include <string>
@@ -65,6 +67,20 @@ protected:
     virtual bool OnCommand(WORD id, WORD notifyCode, HWND control);
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // WM_NOTIFY from a control or the property sheet; return true when
+    // handled with the answer in `result`.
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result) {
+        (void)header;
+        (void)result;
+        return false;
+    }
+    virtual void OnTimer(UINT_PTR timerId) { (void)timerId; }
+
+    // Binds the object to its window at WM_INITDIALOG and runs OnInitDialog.
+    static INT_PTR BindAtInit(HWND hwnd, CDialog* self);
+    // The dialog procedure's work for a bound window: WM_NCDESTROY unbinds,
+    // everything else goes to the hooks. Exceptions are the caller's to catch.
+    static INT_PTR Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
