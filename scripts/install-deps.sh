@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs what the build and the tests need on Debian 12, only what is missing.
 set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 packages=(
   cmake ninja-build
@@ -13,6 +14,18 @@ packages=(
   wixl msitools
   locales-all
 )
+
+# 32-bit Wine, for the end-to-end tests of the shipped i686 files, only where
+# the kernel starts 32-bit programs at all: elsewhere it could never run. The
+# X libraries are the ones 64-bit Wine's windows have here; Wine only
+# recommends them.
+wine32=no
+if bash "$root/scripts/kernel-runs-i386" >/dev/null; then
+  wine32=yes
+  packages+=(wine32:i386
+    libxrender1:i386 libxcursor1:i386 libxi6:i386 libxrandr2:i386 libxfixes3:i386
+    libxinerama1:i386 libxcomposite1:i386)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,5 +43,9 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+if [ $wine32 = yes ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "install-deps: adding the i386 architecture for wine32"
+  $SUDO dpkg --add-architecture i386
+fi
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -2,14 +2,76 @@
 
 #include "framework/handles.h"
 #include "support/build_tree.h"
+#include "support/pe_exports.h"
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <thread>
 
+// The test programs are 64-bit: a 32-bit client runs under WOW64 beside them.
+static_assert(sizeof(void*) == 8, "the end-to-end test program is built for x86_64");
+
 namespace {
+
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string SystemFolder() {
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+ScanBuild ChooseScanBuild() {
+    ScanBuild build;
+    const char* arch = std::getenv("TAVIX_E2E_ARCH");
+    build.arch = arch && *arch ? arch : "x86_64";
+    std::string bin;
+    if (build.arch == "x86_64") {
+        bin = BuildTreePath("bin/");
+        build.machine = IMAGE_FILE_MACHINE_AMD64;
+        build.sourceFolder = WindowsFolder() + "\\twain_64";
+        build.libraryFolder = SystemFolder();
+    } else if (build.arch == "i686") {
+        const std::string tree = TAVIX_I686_BINARY_DIR;
+        if (tree.empty()) {
+            build.error = "the i686 build tree is not known (TAVIX_I686_BINARY_DIR)";
+            return build;
+        }
+        bin = "Z:" + tree + "/bin/";
+        build.machine = IMAGE_FILE_MACHINE_I386;
+        build.sourceFolder = WindowsFolder() + "\\twain_32";
+        // What a 32-bit process calls system32 is syswow64 to this one.
+        char wow64[MAX_PATH] = {};
+        if (!GetSystemWow64DirectoryA(wow64, MAX_PATH)) {
+            build.error = "this Windows has no folder for 32-bit system DLLs (syswow64)";
+            return build;
+        }
+        build.libraryFolder = wow64;
+    } else {
+        build.error = "TAVIX_E2E_ARCH is \"" + build.arch + "\", neither x86_64 nor i686";
+        return build;
+    }
+    build.client = bin + "tavix-twain.exe";
+    build.source = bin + "TAVIXSRC.ds";
+    build.scannerLibrary = bin + "scanner/BRSVIO.DLL";
+    for (const std::string* file : {&build.client, &build.source, &build.scannerLibrary}) {
+        const unsigned machine = ReadPeExports(*file).machine;
+        if (machine == build.machine) continue;
+        char found[16];
+        std::snprintf(found, sizeof found, "0x%04x", machine);
+        build.error = *file + " is no " + build.arch + " file (PE machine " + found + ")";
+        return build;
+    }
+    return build;
+}
 
 bool IsVariable(const char* entry, const char* name) {
     const size_t length = std::strlen(name);
@@ -63,6 +125,11 @@ BOOL CALLBACK FindProgressWindow(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
+const ScanBuild& TestedBuild() {
+    static const ScanBuild build = ChooseScanBuild();
+    return build;
+}
+
 ClientResult RunClient(const ClientRunOptions& options) {
     ClientResult result;
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
@@ -79,17 +146,20 @@ ClientResult RunClient(const ClientRunOptions& options) {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
-    std::string command = CommandLine(BuildTreePath("bin/tavix-twain.exe"), options.arguments);
+    std::string command = CommandLine(TestedBuild().client, options.arguments);
     std::vector<char> environment = ClientEnvironment(options);
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, environment.data(), nullptr,
                         &startup, &process)) {
-        result.output = "could not start " + command + ": error " + std::to_string(GetLastError());
+        result.output = "could not start " + command + ": error " + std::to_string(GetLastError()) + "\n";
         return result;
     }
     UniqueHandle processHandle(process.hProcess);
     UniqueHandle threadHandle(process.hThread);
     writer.Reset();  // the pipe ends when the client's copies close
+    result.started = true;
+    BOOL wow64 = FALSE;
+    result.ranAs32Bit = IsWow64Process(process.hProcess, &wow64) && wow64;
 
     bool timedOut = false;
     std::string output;

@@ -1,32 +1,30 @@
 #include "e2e/client_scan_test.h"
 
 #include "e2e/page_pixels.h"
-#include "support/build_tree.h"
 
 #include <windows.h>
 
 namespace {
 
-// Copies the data source and the scanner library into the prefix for the
-// whole program and takes them out again at its end.
+// Copies the data source and the scanner library of the tested build into
+// the prefix for the whole program and takes them out again at its end.
 class InstalledSource : public testing::Environment {
 public:
     void SetUp() override {
-        char windows[MAX_PATH] = {};
-        GetWindowsDirectoryA(windows, MAX_PATH);
-        const std::string root(windows);
-        // Wine's 64-bit manager looks only for this file in this folder.
-        CreateDirectoryA((root + "\\twain_64").c_str(), nullptr);
-        source_ = root + "\\twain_64\\sane.ds";
-        library_ = root + "\\system32\\BRSVIO.DLL";
-        ASSERT_TRUE(CopyFileA(BuildTreePath("bin/TAVIXSRC.ds").c_str(), source_.c_str(), FALSE))
+        const ScanBuild& build = TestedBuild();
+        ASSERT_TRUE(build.error.empty()) << build.error;
+        // Wine's manager looks only for this file, in the folder of its kind.
+        CreateDirectoryA(build.sourceFolder.c_str(), nullptr);
+        source_ = build.sourceFolder + "\\sane.ds";
+        library_ = build.libraryFolder + "\\BRSVIO.DLL";
+        ASSERT_TRUE(CopyFileA(build.source.c_str(), source_.c_str(), FALSE))
             << "installing the data source as " << source_ << ": error " << GetLastError();
-        ASSERT_TRUE(CopyFileA(BuildTreePath("bin/scanner/BRSVIO.DLL").c_str(), library_.c_str(), FALSE))
+        ASSERT_TRUE(CopyFileA(build.scannerLibrary.c_str(), library_.c_str(), FALSE))
             << "installing the scanner library as " << library_ << ": error " << GetLastError();
     }
     void TearDown() override {
-        DeleteFileA(source_.c_str());
-        DeleteFileA(library_.c_str());
+        if (!source_.empty()) DeleteFileA(source_.c_str());
+        if (!library_.empty()) DeleteFileA(library_.c_str());
     }
 
 private:
@@ -49,6 +47,11 @@ ClientResult ClientScanTest::Run(std::vector<std::string> arguments, ClientRunOp
     options.scannerControlFile = folder_.File("scanner.ini");
     options.scannerLogFile = folder_.File("scanner.log");
     ClientResult result = RunClient(options);
+    // A 32-bit client can load only the 32-bit source and scanner library.
+    if (result.started)
+        EXPECT_EQ(result.ranAs32Bit, TestedBuild().machine == IMAGE_FILE_MACHINE_I386)
+            << "the " << TestedBuild().arch << " client ran as a " << (result.ranAs32Bit ? 32 : 64)
+            << "-bit process";
     // Shown with the failures of the test that follows.
     std::printf("--- client output:\n%s", result.output.c_str());
     for (const SeenMessageBox& box : result.messageBoxes)
