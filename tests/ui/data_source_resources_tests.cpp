@@ -7,6 +7,11 @@
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "resources/calibration_prompt_ids.h"
+#include "resources/custom_settings_page_ids.h"
+#include "resources/info_page_ids.h"
+#include "resources/language_page_ids.h"
+#include "resources/preset_edit_dialog_ids.h"
+#include "resources/preset_page_ids.h"
 #include "resources/progress_window_ids.h"
 #include "ui/calibration_prompt_dialog.h"
 
@@ -35,7 +40,8 @@ TEST(DataSourceResources, CarriesTheTemplatesAndIconOfThisProgram) {
     ModuleHandle source(LoadLibraryExA(DataSourcePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(source) << DataSourcePath();
     for (int id : {IDD_CALIBRATE_AND_CLEAN, IDD_CALIBRATE_ONLY, IDD_CLEAN_ONLY,
-                   IDD_THUMBNAIL_PROGRESS, IDD_BAR_PROGRESS}) {
+                   IDD_THUMBNAIL_PROGRESS, IDD_BAR_PROGRESS, IDD_PRESET_PAGE, IDD_PRESET_EDIT,
+                   IDD_CUSTOM_SETTINGS_PAGE, IDD_INFO_PAGE, IDD_LANGUAGE_PAGE}) {
         const std::string inSource = ResourceBytes(source.Get(), MAKEINTRESOURCEA(5), id);  // RT_DIALOG
         EXPECT_FALSE(inSource.empty()) << id;
         EXPECT_EQ(ResourceBytes(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(5), id), inSource) << id;
