@@ -76,7 +76,8 @@ std::string TransferRows(const PageMeasurement& measurement) {
 
 // The transfers with progress windows, against the same transfer without them.
 std::string IndicatorRows(const PageMeasurement& measurement) {
-    std::string text = "  with progress windows (CAP_INDICATORS TRUE); x off: against the same transfer without\n";
+    std::string text =
+        "  with progress windows (CAP_INDICATORS TRUE); x off: against the same transfer without\n";
     text += Line("  %-10s %8s %6s %8s %6s %9s  %-12s %-12s %s", "method", "seconds", "x off", "page s",
                  "x off", "MB added", "block reads", "windows", "time target");
     for (const MethodMeasurement& m : measurement.methods) {

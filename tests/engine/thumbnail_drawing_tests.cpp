@@ -234,7 +234,8 @@ TEST_F(ThumbnailDrawing, RowsDrawnBlockByBlockEndAsOneWholeDrawing) {
         ASSERT_EQ(thumbnail.Height(), thumbnail.RowsFilled());
         thumbnail.DrawThumbnail(whole.Dc(), frame);
         std::string where;
-        EXPECT_TRUE(SamePixels(growing, whole, frameWidth + 20, frameHeight + 20, where)) << "first at " << where;
+        EXPECT_TRUE(SamePixels(growing, whole, frameWidth + 20, frameHeight + 20, where))
+            << "first at " << where;
         // Not a picture of nothing: the page shows more than one level.
         const int left = 10 + (frameWidth - thumbnail.Width()) / 2;
         const int top = 10 + frameHeight - 4 - thumbnail.Height();
