@@ -1,5 +1,9 @@
 #include "bench/bench_method.h"
 
+namespace {
+const char kIndicatorsSuffix[] = "+ind";
+}
+
 const char* MethodName(Method method) {
     switch (method) {
     case Method::kRaw: return "raw";
@@ -10,10 +14,14 @@ const char* MethodName(Method method) {
     return "?";
 }
 
-bool ParseMethod(const std::string& name, Method& method) {
-    for (const Method candidate : kMethods) {
-        if (name == MethodName(candidate)) {
-            method = candidate;
+std::string VariantName(const Variant& variant) {
+    return std::string(MethodName(variant.method)) + (variant.indicators ? kIndicatorsSuffix : "");
+}
+
+bool ParseVariant(const std::string& name, Variant& variant) {
+    for (const Variant& candidate : kVariants) {
+        if (name == VariantName(candidate)) {
+            variant = candidate;
             return true;
         }
     }

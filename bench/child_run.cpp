@@ -6,6 +6,7 @@
 #include "bench/data_source_transfer.h"
 #include "bench/memory_meter.h"
 #include "bench/message_box_closer.h"
+#include "bench/progress_window_watch.h"
 #include "bench/raw_block_loop.h"
 #include "bench/run_result.h"
 #include "bench/stopwatch.h"
@@ -62,8 +63,8 @@ std::string ProgramFolder() {
 
 int RunChildMeasurement(const std::string& pageName, const std::string& methodName) {
     BenchPage page{};
-    Method method = Method::kRaw;
-    if (!FindBenchPage(pageName, page) || !ParseMethod(methodName, method)) {
+    Variant variant{Method::kRaw, false};
+    if (!FindBenchPage(pageName, page) || !ParseVariant(methodName, variant)) {
         std::printf("ERROR unknown page or method: %s %s\n", pageName.c_str(), methodName.c_str());
         return 2;
     }
@@ -79,14 +80,19 @@ int RunChildMeasurement(const std::string& pageName, const std::string& methodNa
     ApplicationWindow window;
     window.Activate();
     MessageBoxCloser closer(GetCurrentThreadId());
+    // In every run, so that the runs without progress windows carry the hook too.
+    ProgressWindowWatch windows;
     std::string error;
-    bool ok;
-    {
+    bool ok = windows.Watching();
+    if (!ok) error = "the progress windows cannot be watched: no CBT hook";
+    if (ok) {
         MemoryMeter meter;
-        ok = method == Method::kRaw
+        ok = variant.method == Method::kRaw
                  ? RunRawBlockLoop(page, scannerFolder, meter, result, error)
-                 : RunDataSourceTransfer(page, method, folder, window, meter, result, error);
+                 : RunDataSourceTransfer(page, variant, folder, window, meter, result, error);
     }
+    result.thumbnailWindows = windows.Thumbnails();
+    result.barWindows = windows.Bars();
     if (!ok) {
         const std::string boxes = closer.Texts();
         std::printf("ERROR %s%s%s\n", OneLine(error).c_str(), boxes.empty() ? "" : "; message box: ",

@@ -52,7 +52,8 @@ TW_UINT16 MechanismOf(Method method) {
 }
 
 // State 4: everything the page needs, as an application negotiates it.
-bool Negotiate(DataSourceSession& ds, const BenchPage& page, Method method, std::string& error) {
+bool Negotiate(DataSourceSession& ds, const BenchPage& page, const Variant& variant,
+               std::string& error) {
     TW_IMAGELAYOUT layout{};
     layout.Frame.Left = Fix32(kPageLeft / 100.0);
     layout.Frame.Top = Fix32(kPageTop / 100.0);
@@ -61,8 +62,10 @@ bool Negotiate(DataSourceSession& ds, const BenchPage& page, Method method, std:
     return ds.SetOneValue("ICAP_PIXELTYPE", ICAP_PIXELTYPE, TWTY_UINT16, PixelTypeOf(page), error) &&
            ds.SetFix32("ICAP_XRESOLUTION", ICAP_XRESOLUTION, page.dpi, error) &&
            ds.SetFix32("ICAP_YRESOLUTION", ICAP_YRESOLUTION, page.dpi, error) &&
-           ds.SetOneValue("ICAP_XFERMECH", ICAP_XFERMECH, TWTY_UINT16, MechanismOf(method), error) &&
-           ds.SetOneValue("CAP_INDICATORS", CAP_INDICATORS, TWTY_BOOL, FALSE, error) &&
+           ds.SetOneValue("ICAP_XFERMECH", ICAP_XFERMECH, TWTY_UINT16, MechanismOf(variant.method),
+                          error) &&
+           ds.SetOneValue("CAP_INDICATORS", CAP_INDICATORS, TWTY_BOOL,
+                          variant.indicators ? TRUE : FALSE, error) &&
            // The neutral tone of the raw loop's record, whatever the profile holds.
            ds.SetFix32("ICAP_BRIGHTNESS", ICAP_BRIGHTNESS, 0, error) &&
            ds.SetFix32("ICAP_CONTRAST", ICAP_CONTRAST, 0, error) &&
@@ -160,9 +163,10 @@ bool ReadLogOfLoadedScanner(ScannerLogSummary& log, std::string& error) {
 
 }  // namespace
 
-bool RunDataSourceTransfer(const BenchPage& page, Method method, const std::string& programFolder,
-                           ApplicationWindow& window, MemoryMeter& meter, RunResult& result,
-                           std::string& error) {
+bool RunDataSourceTransfer(const BenchPage& page, const Variant& variant,
+                           const std::string& programFolder, ApplicationWindow& window,
+                           MemoryMeter& meter, RunResult& result, std::string& error) {
+    const Method method = variant.method;
     if (!window.Handle()) {
         error = "the application window cannot be created";
         return false;
@@ -175,7 +179,7 @@ bool RunDataSourceTransfer(const BenchPage& page, Method method, const std::stri
     Stopwatch watch;
     DataSourceSession ds;
     if (!ds.Load(programFolder + "TAVIXSRC.ds", error) || !ds.Open(error) ||
-        !Negotiate(ds, page, method, error))
+        !Negotiate(ds, page, variant, error))
         return false;
     if (method == Method::kFile && !SetFileName(ds, file.Path(), error)) return false;
     if (!EnableForPage(ds, window, error) || !ImageInfoFits(ds, page, error)) return false;

@@ -1,15 +1,20 @@
 // tavix-bench: how much the data source's transfers cost next to the
-// virtual scanner's raw block loop, in time and in memory.
+// virtual scanner's raw block loop, in time and in memory, and what its
+// progress windows add to them.
 //
 //   tavix-bench [--quick] [--runs N]   measure and print the report
 //   tavix-bench --run PAGE METHOD      one measurement (the bench starts
-//                                      itself this way for each run)
+//                                      itself this way for each run);
+//                                      METHOD is raw, memory, file or
+//                                      native, the last three also with
+//                                      "+ind" for the progress windows on
 #include "bench/bench_method.h"
 #include "bench/bench_page.h"
 #include "bench/child_process.h"
 #include "bench/child_run.h"
 #include "bench/machine_note.h"
 #include "bench/measurement.h"
+#include "bench/own_window_frames.h"
 #include "bench/report.h"
 #include "bench/run_result.h"
 
@@ -71,14 +76,13 @@ std::string ChildFailure(const ChildOutcome& outcome) {
 
 // One run of one method; false, with the reason in `measurement`, when it failed.
 bool MeasureOnce(const BenchPage& page, int run, int runs, MethodMeasurement& measurement) {
-    std::fprintf(stderr, "bench: %s %s, run %d of %d ... ", page.name, MethodName(measurement.method), run,
-                 runs);
+    const std::string name = VariantName(measurement.variant);
+    std::fprintf(stderr, "bench: %s %s, run %d of %d ... ", page.name, name.c_str(), run, runs);
     std::fflush(stderr);
     ChildOutcome outcome;
     std::string error;
     RunResult result;
-    if (!RunSelf(std::string("--run ") + page.name + " " + MethodName(measurement.method), kChildTimeoutMs,
-                 outcome, error)) {
+    if (!RunSelf(std::string("--run ") + page.name + " " + name, kChildTimeoutMs, outcome, error)) {
         measurement.error = error;
     } else if (!outcome.finished || outcome.exitCode != 0 || !ParseRunResult(outcome.output, result)) {
         measurement.error = ChildFailure(outcome);
@@ -98,9 +102,9 @@ bool MeasureOnce(const BenchPage& page, int run, int runs, MethodMeasurement& me
 PageMeasurement MeasurePage(const BenchPage& page, int runs) {
     PageMeasurement measurement;
     measurement.page = page;
-    for (const Method method : kMethods) {
+    for (const Variant& variant : kVariants) {
         MethodMeasurement m;
-        m.method = method;
+        m.variant = variant;
         measurement.methods.push_back(m);
     }
     for (int run = 1; run <= runs; ++run)
@@ -123,6 +127,8 @@ int main(int argc, char** argv) {
     SetEnvironmentVariableA("BRSVIO_CONTROL", nullptr);
     SetEnvironmentVariableA("BRSVIO_LOG", nullptr);
 
+    // The children show progress windows under Xvfb.
+    const OwnWindowFrames frames;
     std::vector<PageMeasurement> pages;
     bool sound = true;
     for (const BenchPage& page : BenchPages(options.quick)) {

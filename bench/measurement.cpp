@@ -15,14 +15,14 @@ uint64_t MethodMeasurement::MostAddedBytes() const {
     return most;
 }
 
-const MethodMeasurement* PageMeasurement::Find(Method method) const {
+const MethodMeasurement* PageMeasurement::Find(const Variant& variant) const {
     for (const MethodMeasurement& m : methods)
-        if (m.method == method) return &m;
+        if (m.variant == variant) return &m;
     return nullptr;
 }
 
 void CompareWithRawLoop(PageMeasurement& measurement) {
-    const MethodMeasurement* raw = measurement.Find(Method::kRaw);
+    const MethodMeasurement* raw = measurement.Find(Variant{Method::kRaw, false});
     if (!raw || !raw->Sound()) return;
     const RunResult& reference = raw->runs.front();
     for (MethodMeasurement& m : measurement.methods) {
@@ -36,6 +36,10 @@ void CompareWithRawLoop(PageMeasurement& measurement) {
                           std::to_string(reference.rows);
             } else if (run.checksum != reference.checksum) {
                 m.error = "the rows differ from the raw loop's";
+            } else if (m.variant.indicators && run.thumbnailWindows + run.barWindows == 0) {
+                m.error = "no progress window was shown";
+            } else if (!m.variant.indicators && run.thumbnailWindows + run.barWindows != 0) {
+                m.error = "a progress window was shown without CAP_INDICATORS";
             }
             if (!m.error.empty()) break;
         }

@@ -1,4 +1,5 @@
-// The runs of one method on one page, as the parent collects them.
+// The runs of one method (with or without progress windows) on one page, as
+// the parent collects them.
 #pragma once
 
 #include "bench/bench_method.h"
@@ -9,10 +10,11 @@
 #include <vector>
 
 struct MethodMeasurement {
-    Method method = Method::kRaw;
+    Variant variant{Method::kRaw, false};
     std::vector<RunResult> runs;
-    // Why the method has no sound result: a run failed, or it delivered
-    // another page than the raw loop. Empty when all is well.
+    // Why the method has no sound result: a run failed, it delivered another
+    // page than the raw loop, or its progress windows were not as asked.
+    // Empty when all is well.
     std::string error;
 
     bool Sound() const { return error.empty() && !runs.empty(); }
@@ -24,11 +26,12 @@ struct MethodMeasurement {
 
 struct PageMeasurement {
     BenchPage page{};
-    std::vector<MethodMeasurement> methods;  // raw first
+    std::vector<MethodMeasurement> methods;  // in the order of kVariants, raw first
 
-    const MethodMeasurement* Find(Method method) const;
+    const MethodMeasurement* Find(const Variant& variant) const;
 };
 
 // Marks every method whose runs delivered another record, size or rows than
-// the raw loop's first run (or disagree among themselves).
+// the raw loop's first run (or disagree among themselves), and every run
+// that showed a progress window without CAP_INDICATORS or none with it.
 void CompareWithRawLoop(PageMeasurement& measurement);

@@ -1,5 +1,7 @@
 #include "bench/message_box_closer.h"
 
+#include "resources/progress_window_ids.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -53,6 +55,9 @@ BOOL CALLBACK MessageBoxCloser::CloseIfMessageBox(HWND window, LPARAM self) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
     if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    // The data source's progress windows are dialogs too, and part of what is
+    // measured: cancelling them would end the scan.
+    if (GetDlgItem(window, IDC_PROGRESS_BAR)) return TRUE;
     char caption[128] = {};
     char text[1024] = {};
     GetWindowTextA(window, caption, sizeof caption);

@@ -15,9 +15,10 @@ std::string FormatRunResult(const RunResult& r) {
     std::snprintf(line, sizeof line,
                   "%sseconds=%.6f page=%.6f baseline=%" PRIu64 " peak=%" PRIu64 " width=%d rows=%d "
                   "checksum=%016" PRIX64 " blocks=%d lines=%d libseconds=%.6f libbytes=%" PRIu64
-                  " record=%s",
+                  " thumbnails=%d bars=%d record=%s",
                   kTag, r.seconds, r.pageSeconds, r.baselineBytes, r.peakBytes, r.width, r.rows,
                   r.checksum, r.blockReads, r.blockLines, r.librarySeconds, r.libraryBytes,
+                  r.thumbnailWindows, r.barWindows,
                   r.record.empty() ? "-" : r.record.c_str());
     return line;
 }
@@ -35,7 +36,7 @@ bool ParseRunResult(const std::string& output, RunResult& result) {
         values[field.substr(0, equals)] = field.substr(equals + 1);
     }
     for (const char* key : {"seconds", "page", "baseline", "peak", "width", "rows", "checksum",
-                            "blocks", "lines", "libseconds", "libbytes", "record"})
+                            "blocks", "lines", "libseconds", "libbytes", "thumbnails", "bars", "record"})
         if (values.find(key) == values.end()) return false;
     result.seconds = std::strtod(values["seconds"].c_str(), nullptr);
     result.pageSeconds = std::strtod(values["page"].c_str(), nullptr);
@@ -48,6 +49,9 @@ bool ParseRunResult(const std::string& output, RunResult& result) {
     result.checksum = std::strtoull(values["checksum"].c_str(), nullptr, 16);
     result.blockReads = static_cast<int32_t>(std::strtol(values["blocks"].c_str(), nullptr, 10));
     result.blockLines = static_cast<int32_t>(std::strtol(values["lines"].c_str(), nullptr, 10));
+    result.thumbnailWindows =
+        static_cast<int32_t>(std::strtol(values["thumbnails"].c_str(), nullptr, 10));
+    result.barWindows = static_cast<int32_t>(std::strtol(values["bars"].c_str(), nullptr, 10));
     result.record = values["record"] == "-" ? std::string() : values["record"];
     return true;
 }

@@ -16,6 +16,8 @@ struct RunResult {
     int32_t blockReads = 0;      // IO_GetImageBlock calls of the page
     int32_t blockLines = 0;      // rows the first of them asked for
     std::string record;          // the IO_StartScanPage record, hex
+    int32_t thumbnailWindows = 0;  // progress windows of template 330 that were shown
+    int32_t barWindows = 0;        // and of template 331
     // Loading the system libraries an application has anyway, before the
     // baseline: not part of the work.
     double librarySeconds = 0;

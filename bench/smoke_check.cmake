@@ -1,6 +1,7 @@
 # Runs the benchmark on its quick pages and checks that it ended well and
 # reported every method of every page with its times, ratios, memory and
-# block reads, all of them with the raw loop's page.
+# block reads, all of them with the raw loop's page, and each transfer with
+# its progress windows on as well, one thumbnail window shown in each.
 execute_process(COMMAND ${EMULATOR} ${BENCH} --quick
                 RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE progress)
 message("${progress}")
@@ -25,7 +26,12 @@ foreach(page "75 dpi colour Letter" "75 dpi black-and-white Letter")
       message(FATAL_ERROR "no row for ${method} in the table of ${page}")
     endif()
   endforeach()
-  if(NOT table MATCHES "Every method started the scanner with the same record and delivered the same rows")
+  foreach(method memory file native)
+    if(NOT table MATCHES "\n  ${method}\\+ind +${number} +${number} +${number} +${number} +${number}  [0-9]+ x [0-9]+ +1 thumbnail +<= ")
+      message(FATAL_ERROR "no row for ${method} with progress windows in the table of ${page}")
+    endif()
+  endforeach()
+  if(NOT table MATCHES "Every method started the scanner with the same record and delivered the same rows;\n  progress windows showed exactly when CAP_INDICATORS was TRUE")
     message(FATAL_ERROR "the methods of ${page} did not deliver the raw loop's page")
   endif()
 endforeach()

@@ -6,6 +6,7 @@ namespace {
 
 constexpr double kMemoryTimeLimit = 1.05;
 constexpr double kBitmapTimeLimit = 1.5;
+constexpr double kIndicatorsTimeLimit = 1.10;
 constexpr uint64_t kStreamingMemoryLimit = 4ull << 20;
 
 std::string Text(const char* format, double value) {
@@ -23,6 +24,14 @@ TargetCheck TimeTarget(Method method, double ratioToRaw) {
     check.applies = true;
     check.met = ratioToRaw <= limit;
     check.limit = Text("<= %.2fx", limit);
+    return check;
+}
+
+TargetCheck IndicatorsTarget(double ratioToWithout) {
+    TargetCheck check;
+    check.applies = true;
+    check.met = ratioToWithout <= kIndicatorsTimeLimit;
+    check.limit = Text("<= %.2fx", kIndicatorsTimeLimit);
     return check;
 }
 

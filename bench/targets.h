@@ -15,6 +15,8 @@ struct TargetCheck {
 
 // Memory transfer within 1.05 x the raw loop's time; file and native within 1.5 x.
 TargetCheck TimeTarget(Method method, double ratioToRaw);
+// A transfer with its progress windows within 1.10 x the same transfer without.
+TargetCheck IndicatorsTarget(double ratioToWithout);
 // Memory and file transfers of the large page add less than 4 MB; a native
 // transfer adds at most its DIB and one block of rows beyond what the memory
 // transfer of the same page added (`sessionBytes`: the module, the scanner

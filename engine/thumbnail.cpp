@@ -45,11 +45,13 @@ uint64_t CountWhite(const uint8_t* row, int32_t first, int32_t end) {
     return ones;
 }
 
-// Selects and realizes a palette for as long as it lives.
+// Selects and realizes a palette for as long as it lives, on a device that
+// has one. A true-colour device shows the 24-bit rows as they are without
+// it, and realizing costs as much as drawing the rows.
 class PaletteSelection {
 public:
     PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc) {
-        if (!palette) return;
+        if (!palette || !(GetDeviceCaps(dc_, RASTERCAPS) & RC_PALETTE)) return;
         old_ = SelectPalette(dc_, palette, FALSE);
         RealizePalette(dc_);
     }
@@ -213,16 +215,19 @@ void Thumbnail::DrawThumbnail(HDC dc, const RECT& frame) const {
     const int x = frame.left + 1, y = frame.top + 1;
     const int cx = frame.right - frame.left - 2, cy = frame.bottom - frame.top - 2;
     if (cx > 0 && cy > 0) {
-        GdiObject<HBRUSH> light(CreateSolidBrush(RGB(255, 255, 255)));
-        GdiObject<HBRUSH> shadow(CreateSolidBrush(RGB(128, 128, 128)));
-        if (light && shadow) {
-            FillBox(dc, x, y, cx - 1, 1, light.Get());
-            FillBox(dc, x, y, 1, cy - 1, light.Get());
-            FillBox(dc, x + cx - 1, y, 1, cy, shadow.Get());
-            FillBox(dc, x, y + cy - 1, cx, 1, shadow.Get());
-        }
+        // The stock brushes are exactly white and gray 128, and need no making.
+        const auto light = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        const auto shadow = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        FillBox(dc, x, y, cx - 1, 1, light);
+        FillBox(dc, x, y, 1, cy - 1, light);
+        FillBox(dc, x + cx - 1, y, 1, cy, shadow);
+        FillBox(dc, x, y + cy - 1, cx, 1, shadow);
     }
-    if (rowsFilled_ <= 0 || pixels_.empty()) return;
+    DrawFilledRows(dc, frame);
+}
+
+void Thumbnail::DrawFilledRows(HDC dc, const RECT& frame) const {
+    if (!dc || rowsFilled_ <= 0 || pixels_.empty()) return;
 
     PaletteSelection selection(dc, palette_.Get());
     BITMAPINFO info{};

@@ -30,6 +30,11 @@ public:
     // in the coordinates of `dc`) and the rows filled so far, centered
     // across and ending 4 pixels above the frame's bottom.
     void DrawThumbnail(HDC dc, const RECT& frame) const;
+    // The rows filled so far alone, where DrawThumbnail puts them: after a
+    // block, over a window that shows the thumbnail already. The border
+    // never changes and the picture only grows upwards, inside it, so the
+    // result is the same as a whole DrawThumbnail.
+    void DrawFilledRows(HDC dc, const RECT& frame) const;
 
     // Rows received x 100 / image length, at most 100: the progress bar.
     int Percent() const;

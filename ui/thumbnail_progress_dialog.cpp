@@ -12,10 +12,11 @@ ThumbnailProgressDialog::ThumbnailProgressDialog(const CWnd* owner, UINT templat
 bool ThumbnailProgressDialog::OnInitDialog() {
     ProgressDialog::OnInitDialog();
     frame_.Bind(*this, IDC_THUMBNAIL_FRAME);
-    const RECT frame = frame_.ClientRectInParent();
+    // The window is not resizable: the frame stays where the template put it.
+    frameRect_ = frame_.ClientRectInParent();
     // Without a picture the rows are still counted for the bar.
-    thumbnail_.InitThumbnail(frame.right - frame.left, frame.bottom - frame.top, width_, length_,
-                             scanMode_);
+    thumbnail_.InitThumbnail(frameRect_.right - frameRect_.left, frameRect_.bottom - frameRect_.top,
+                             width_, length_, scanMode_);
     CenterOnOwner();
     ShowWindow(GetSafeHwnd(), SW_SHOW);
     UpdateWindow(GetSafeHwnd());
@@ -28,16 +29,18 @@ bool ThumbnailProgressDialog::AddRows(const uint8_t* rows, int32_t count) {
     if (count <= 0) return true;
     const int newRows = thumbnail_.AddBlock(rows, count);
     Bar().SetPos(thumbnail_.Percent());
-    if (newRows > 0) {
+    if (newRows > 0 && frame_.IsAttached()) {
         // Painted now: the scanning loop does not leave time for WM_PAINT.
+        // The window shows the border since it was first painted; only the
+        // picture changes.
         CClientDC dc(GetSafeHwnd());
-        if (dc) Paint(dc.Get());
+        if (dc) thumbnail_.DrawFilledRows(dc.Get(), frameRect_);
     }
     return true;
 }
 
 void ThumbnailProgressDialog::Paint(HDC dc) const {
-    if (frame_.IsAttached()) thumbnail_.DrawThumbnail(dc, frame_.ClientRectInParent());
+    if (frame_.IsAttached()) thumbnail_.DrawThumbnail(dc, frameRect_);
 }
 
 bool ThumbnailProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,

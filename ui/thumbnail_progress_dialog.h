@@ -37,4 +37,5 @@ private:
     int32_t length_;
     Thumbnail thumbnail_;
     CStatic frame_;
+    RECT frameRect_{};  // the frame's client area in the window's client coordinates
 };

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -173,6 +174,74 @@ TEST_F(ThumbnailDrawing, EmptyThumbnailDrawsOnlyTheBorderAndNullDcIsIgnored) {
     thumbnail.DrawThumbnail(canvas_.Dc(), frame_);
     EXPECT_EQ(canvas_.Pixel(21, 31), kWhite);
     EXPECT_EQ(canvas_.Pixel(70, 170), kBackground);
+}
+
+// Whether two canvases of the same size show the same pixels; the first
+// difference goes into `where`.
+bool SamePixels(const Canvas& a, const Canvas& b, int width, int height, std::string& where) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y)) {
+                where = std::to_string(x) + "," + std::to_string(y);
+                return false;
+            }
+    return true;
+}
+
+TEST_F(ThumbnailDrawing, FilledRowsAloneLeaveTheBorderAndTheRestAlone) {
+    ASSERT_TRUE(canvas_.Ready());
+    Thumbnail thumbnail;
+    ASSERT_TRUE(thumbnail.InitThumbnail(100, 150, 40, 60, kScanModeColor));
+    thumbnail.DrawFilledRows(canvas_.Dc(), frame_);
+    EXPECT_EQ(canvas_.Pixel(60, 170), kBackground);  // no rows yet: nothing at all
+    const std::vector<uint8_t> rows = RedBlueRows(40, 30);
+    ASSERT_EQ(thumbnail.AddBlock(rows.data(), 30), 30);
+    thumbnail.DrawFilledRows(canvas_.Dc(), frame_);
+    EXPECT_EQ(canvas_.Pixel(50, 146), RGB(255, 0, 0));
+    EXPECT_EQ(canvas_.Pixel(89, 175), RGB(0, 0, 255));
+    EXPECT_EQ(canvas_.Pixel(21, 31), kBackground);
+    EXPECT_EQ(canvas_.Pixel(118, 178), kBackground);
+    EXPECT_EQ(canvas_.Pixel(60, 145), kBackground);
+    EXPECT_EQ(canvas_.Pixel(60, 176), kBackground);
+}
+
+// The progress window paints the whole thumbnail once as it opens and then
+// only the filled rows after each block: once the page is in, that must look
+// exactly like one whole drawing of the finished thumbnail.
+TEST_F(ThumbnailDrawing, RowsDrawnBlockByBlockEndAsOneWholeDrawing) {
+    const int width = 850, height = 1100, frameWidth = 207, frameHeight = 263;
+    const RECT frame{10, 10, 10 + frameWidth, 10 + frameHeight};
+    for (const int16_t mode : {kScanModeColor, kScanModeGray, kScanModeBlackWhite}) {
+        SCOPED_TRACE(mode);
+        Canvas growing(frameWidth + 20, frameHeight + 20, kBackground);
+        Canvas whole(frameWidth + 20, frameHeight + 20, kBackground);
+        ASSERT_TRUE(growing.Ready() && whole.Ready());
+        Thumbnail thumbnail;
+        ASSERT_TRUE(thumbnail.InitThumbnail(frameWidth, frameHeight, width, height, mode));
+        thumbnail.DrawThumbnail(growing.Dc(), frame);
+        const int bits = ScanModeBits(mode);
+        const int stride = BytesPerLine(bits, width);
+        int done = 0;
+        for (int count = 7; done < height; count = count == 7 ? 37 : 7) {
+            count = std::min(count, height - done);
+            std::vector<uint8_t> block(static_cast<size_t>(stride) * count);
+            for (int r = 0; r < count; ++r)
+                for (int i = 0; i < stride; ++i)
+                    block[r * stride + i] = static_cast<uint8_t>((done + r) * 7 + i * 13 + (i * i) % 31);
+            if (thumbnail.AddBlock(block.data(), count) > 0) thumbnail.DrawFilledRows(growing.Dc(), frame);
+            done += count;
+        }
+        ASSERT_EQ(thumbnail.Height(), thumbnail.RowsFilled());
+        thumbnail.DrawThumbnail(whole.Dc(), frame);
+        std::string where;
+        EXPECT_TRUE(SamePixels(growing, whole, frameWidth + 20, frameHeight + 20, where))
+            << "first at " << where;
+        // Not a picture of nothing: the page shows more than one level.
+        const int left = 10 + (frameWidth - thumbnail.Width()) / 2;
+        const int top = 10 + frameHeight - 4 - thumbnail.Height();
+        EXPECT_NE(whole.Pixel(left, top), kBackground);
+        EXPECT_NE(whole.Pixel(left, top), whole.Pixel(left + 50, top + 100));
+    }
 }
 
 TEST(ThumbnailPicture, LetterPageTwoThirdsScanned) {
