@@ -36,6 +36,15 @@ void Shadow(Canvas& canvas, const Sdf& shape, float dx, float dy, float blur, fl
     canvas.Fill(mask.Shifted(dx, dy).Blurred(blur), Solid(kShadow), opacity);
 }
 
+// The button's window is clipped to the ellipse inscribed in its frame: a
+// glow must have faded out before that edge.
+Mask InsideFrame(const Mask& glow) {
+    const int w = glow.Width(), h = glow.Height();
+    Mask fade(w, h, Ellipse(w / 2.0f, h / 2.0f, w / 2.0f - 2.2f, h / 2.0f - 2.2f));
+    Mask result = glow;
+    return result.Multiply(fade.Blurred(1.6f));
+}
+
 // Top-lit glossy highlight over the upper part of a disc.
 void Gloss(Canvas& canvas, float cx, float cy, float r, float strength) {
     const Sdf shine = Intersect(Ellipse(cx, cy - r * 0.42f, r * 0.80f, r * 0.52f), Circle(cx, cy, r - 0.6f));
@@ -226,7 +235,7 @@ void DrawBadge(Canvas& canvas, Preset preset, const Fonts& fonts, const FrameLoo
     const float outer = std::min(w, h) / 2.0f - 5.5f;
     if (look.glow) {
         Mask halo(w, h, Circle(cx, cy, outer + 2.0f));
-        const Mask wide = halo.Blurred(3.4f);
+        const Mask wide = InsideFrame(halo.Blurred(3.4f));
         canvas.Fill(wide, Solid(kGlow), 1.0f);
         canvas.Fill(wide, Solid(kGlow), 0.8f);
         canvas.Fill(halo.Blurred(1.6f), Solid(Rgb(255, 222, 120)), 0.9f);
@@ -326,12 +335,11 @@ RgbaImage LanguageLampStrip(int width, int height) {
         frames.emplace_back(fw, height);
         Canvas& c = frames.back();
         const float cx = fw / 2.0f, cy = height / 2.0f + (f == 1 ? 0.6f : 0.0f);
-        const float r = std::min(fw, height) / 2.0f - 4.6f;
+        const float r = std::min(fw, height) / 2.0f - 5.0f;
         if (f == 2) {
             Mask halo(fw, height, Circle(cx, cy, r + 1.8f));
-            const Mask wide = halo.Blurred(3.0f);
-            c.Fill(wide, Solid(Rgb(110, 255, 100)), 1.0f);
-            c.Fill(wide, Solid(Rgb(110, 255, 100)), 0.8f);
+            const Mask wide = InsideFrame(halo.Blurred(3.0f));
+            for (float opacity : {1.0f, 1.0f, 0.8f}) c.Fill(wide, Solid(Rgb(110, 255, 100)), opacity);
         }
         Shadow(c, Circle(cx, cy, r + 1.6f), 0, f == 1 ? 0.5f : 1.2f, 1.6f, f == 2 ? 0.2f : 0.45f);
         Lamp(c, cx, cy, r, *colours[f], true);
@@ -416,7 +424,24 @@ std::vector<uint8_t> LanguagePicture(int width, int height, const Fonts& fonts) 
     c.Fill(Circle(gx, gy, gr + 2.5f), Linear({gx, gy - gr}, {gx, gy + gr}, kSilverLight, kSilverDark));
     c.Fill(Circle(gx, gy, gr), Radial({gx - gr * 0.25f, gy + gr * 0.35f}, gr * 1.5f, kAzureLight, kAzureDark));
     const Sdf inside = Circle(gx, gy, gr - 0.5f);
-    const Color line{1, 1, 1, 0.55f};
+    // Stylised land: the Americas at the left edge, Europe and Africa in the
+    // middle, Asia to the right; rounded off by growing the outlines.
+    const std::vector<std::vector<Point>> lands = {
+        {{-0.95f, -0.30f}, {-0.75f, -0.58f}, {-0.50f, -0.62f}, {-0.42f, -0.46f}, {-0.58f, -0.30f}, {-0.74f, -0.14f}, {-0.92f, -0.10f}},
+        {{-0.86f, 0.06f}, {-0.60f, 0.10f}, {-0.48f, 0.26f}, {-0.58f, 0.50f}, {-0.70f, 0.68f}, {-0.80f, 0.46f}, {-0.92f, 0.26f}},
+        {{-0.16f, -0.56f}, {0.04f, -0.72f}, {0.30f, -0.64f}, {0.42f, -0.46f}, {0.30f, -0.32f}, {0.12f, -0.30f}, {0.02f, -0.20f}, {-0.12f, -0.26f}, {-0.22f, -0.40f}},
+        {{-0.22f, -0.12f}, {0.05f, -0.16f}, {0.30f, -0.10f}, {0.42f, 0.05f}, {0.34f, 0.22f}, {0.24f, 0.46f}, {0.12f, 0.68f}, {0.00f, 0.60f}, {-0.06f, 0.36f}, {-0.16f, 0.16f}, {-0.32f, 0.04f}},
+        {{0.52f, -0.58f}, {0.80f, -0.46f}, {0.96f, -0.20f}, {0.86f, 0.02f}, {0.66f, 0.06f}, {0.52f, -0.14f}, {0.46f, -0.36f}},
+    };
+    for (const auto& land : lands) {
+        std::vector<Point> outline;
+        for (const Point& p : land) outline.push_back({gx + p.x * gr, gy + p.y * gr});
+        c.Fill(Intersect(Grown(Polygon(outline), 3.0f), inside),
+               Radial({gx - gr * 0.3f, gy - gr * 0.2f}, gr * 1.6f, Rgb(150, 214, 110), Rgb(40, 118, 56)));
+    }
+    // Darker towards the rim, as a sphere.
+    c.Fill(inside, Radial({gx - gr * 0.2f, gy - gr * 0.2f}, gr * 1.25f, Color{0, 0.05f, 0.2f, 0.0f}, Color{0, 0.05f, 0.2f, 0.45f}));
+    const Color line{1, 1, 1, 0.32f};
     // Parallels: the near halves of flat ellipses, as seen from a little above.
     for (int i = -2; i <= 2; ++i) {
         const float y = gy + i * gr * 0.36f;

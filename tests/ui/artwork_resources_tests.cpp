@@ -134,6 +134,16 @@ TEST_F(ArtworkResources, ButtonPicturesAreRoundOnATransparentGround) {
             EXPECT_EQ(255, at(fw / 2, h / 2).Alpha) << c.id << " frame " << frame;
             for (int x : {0, fw - 1})
                 for (int y : {0, h - 1}) EXPECT_EQ(0, at(x, y).Alpha) << c.id << " frame " << frame;
+            // The button's window is the ellipse inscribed in the frame: what
+            // lies outside it is cut off, so nothing visible may be there.
+            int outside = 0;
+            for (int y = 0; y < h; ++y) {
+                for (int x = 0; x < fw; ++x) {
+                    const double ex = (x + 0.5 - fw / 2.0) / (fw / 2.0), ey = (y + 0.5 - h / 2.0) / (h / 2.0);
+                    if (ex * ex + ey * ey > 1.0 && at(x, y).Alpha > 16) ++outside;
+                }
+            }
+            EXPECT_EQ(0, outside) << c.id << " frame " << frame;
         }
     }
 }
@@ -387,6 +397,47 @@ TEST_F(ArtworkResources, PreviewsOfEveryPicture) {
         ASSERT_TRUE(ReadDib(module_.Get(), b.id, &dib)) << b.id;
         EXPECT_TRUE(WritePng(ScreenshotPath(std::string("artwork-") + b.name + ".png"), dib.header.biWidth,
                              dib.header.biHeight, DibRgb(dib, b.keyed)));
+    }
+    // The language page as it will look: the lamps blended onto the picture
+    // at the buttons' places and cut to their ellipses; English is the
+    // current language (disabled), the mouse rests on Español.
+    {
+        Dib picture;
+        ASSERT_TRUE(ReadDib(module_.Get(), IDB_LANGUAGE_PAGE, &picture));
+        std::vector<uint8_t> page = DibRgb(picture, false);
+        const int width = picture.header.biWidth;
+        const struct {
+            POINT at;
+            uint32_t state;
+            bool hover;
+        } buttons[] = {{{39, 211}, ODS_DISABLED, false}, {{175, 211}, 0, true}, {{312, 211}, 0, false},
+                       {{39, 249}, 0, false},           {{175, 249}, 0, false}};
+        for (const auto& b : buttons) {
+            RawStrip lamp;
+            ASSERT_TRUE(LoadStrip(kRawCases[5], 1.0f, &lamp));
+            const int fw = lamp.FrameWidth, fh = lamp.Height;
+            std::vector<DibPixel> behind(static_cast<size_t>(fw) * fh);
+            for (int y = 0; y < fh; ++y)
+                for (int x = 0; x < fw; ++x) {
+                    const uint8_t* p = &page[((b.at.y + y) * width + b.at.x + x) * 3];
+                    behind[(fh - 1 - y) * fw + x] = DibPixel{p[2], p[1], p[0], 0};
+                }
+            BlendStrip(&lamp, behind.data());
+            const int frame = FrameForState(b.state, b.hover, lamp.Frames);
+            const auto* shown = reinterpret_cast<const DibPixel*>(lamp.Pixels.get());
+            for (int y = 0; y < fh; ++y)
+                for (int x = 0; x < fw; ++x) {
+                    const double ex = (x + 0.5 - fw / 2.0) / (fw / 2.0), ey = (y + 0.5 - fh / 2.0) / (fh / 2.0);
+                    if (ex * ex + ey * ey > 1.0) continue;
+                    const DibPixel& q = shown[y * lamp.TotalWidth + frame * fw + x];
+                    uint8_t* p = &page[((b.at.y + y) * width + b.at.x + x) * 3];
+                    p[0] = q.Red;
+                    p[1] = q.Green;
+                    p[2] = q.Blue;
+                }
+        }
+        EXPECT_TRUE(WritePng(ScreenshotPath("artwork-language-page-with-buttons.png"), width,
+                             picture.header.biHeight, page));
     }
     for (int size : {16, 32, 48}) {
         HICON icon = LoadFromGroup(module_.Get(), 14, IDI_CALIBRATION_PROMPT, size, true);
