@@ -114,10 +114,11 @@ TEST(RawImageHeader, HeaderWithoutTerminatorIsReadWithinItsTwentyBytes) {
     EXPECT_EQ(8, info.Height);
     EXPECT_EQ(2, info.Frames);
 
-    // The same with a frame count that only the bytes past the header would
-    // complete: "n=" ends the header.
+    // A header that ends with "n=" and pixels that begin with "2": only a
+    // scan past the header would find a frame count.
     std::vector<uint8_t> cut = Resource("w=0000000016,h=08,n=", 16 * 8 * 4);
-    std::fill(cut.begin() + 20, cut.end(), '2');
+    ASSERT_EQ(0, std::memcmp(cut.data(), "w=0000000016,h=08,n=", 20));
+    cut[20] = '2';
     EXPECT_FALSE(Parses(cut));
 }
 
