@@ -255,7 +255,6 @@ void DrawBadge(Canvas& canvas, Preset preset, const Fonts& fonts, const FrameLoo
         case Preset::Ocr: OcrPictogram(badge, fonts, b); break;
         case Preset::Custom: CustomPictogram(badge, fonts, b); break;
     }
-    // Keep the pictogram's shadows inside the face.
     Gloss(badge, cx, cy, face, look.drop > 0 ? 0.6f : 1.0f);
     badge.ScaleColours(look.shade);
     canvas.Draw(badge, 0, 0);
