@@ -6,7 +6,7 @@
 #define IDD_CALIBRATE_ONLY 326
 #define IDD_CLEAN_ONLY 327
 
-#define IDI_CALIBRATION_PROMPT 100
+#include "artwork_ids.h"  // IDI_CALIBRATION_PROMPT, the icon the prompts show (artwork.rc)
 
 #define IDC_CALIBRATION_REQUIRED_TEXT 1100
 #define IDC_CALIBRATION_PAPER_TEXT 1101

@@ -4,8 +4,9 @@
 
 #define IDD_LANGUAGE_PAGE 317
 
-// The picture behind the buttons, with the language names beside them.
-#define IDB_LANGUAGE_PICTURE 139
+// The picture behind the buttons, with the language names beside them, is
+// IDB_LANGUAGE_PAGE.
+#include "artwork_ids.h"
 
 #define IDC_LANGUAGE_ENGLISH 1070
 #define IDC_LANGUAGE_SPANISH 1071

@@ -11,6 +11,8 @@ packages=(
   wine wine64 fonts-wine
   xvfb xauth x11-utils imagemagick
   googletest
+  # the artwork generator, a program for this machine: compiler, FreeType, fonts
+  g++ libfreetype-dev fonts-dejavu-core
   wixl msitools
   locales-all
 )
