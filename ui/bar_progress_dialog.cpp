@@ -30,8 +30,10 @@ bool BarProgressDialog::SetPercent(int percent) {
     }
     // Nothing has been refreshed before the window was shown, so the step
     // that shows it is refreshed too.
-    Pump();
-    if (Cancelled()) return false;
-    if (RefreshDue(now, percent >= 100)) Bar().SetPos(std::min(std::max(percent, 0), 100));
-    return true;
+    if (RefreshDue(now, percent >= 100)) {
+        Pump();
+        if (Cancelled()) return false;
+        Bar().SetPos(std::min(std::max(percent, 0), 100));
+    }
+    return !Cancelled();
 }

@@ -20,8 +20,9 @@ public:
     bool IsShown() const { return shown_; }
 
     // Reports `percent` done; false once the user has cancelled. Once shown,
-    // every step pumps messages; the bar is moved at the step that shows the
-    // window, at 100 per cent and otherwise at most once per refresh interval.
+    // messages are pumped and the bar moved at the step that shows the
+    // window, at 100 per cent and otherwise at most once per refresh
+    // interval; a cancel is reported at the first of those after it.
     bool SetPercent(int percent);
 
     static constexpr int kShowFromPercent = 20;

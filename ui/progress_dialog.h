@@ -4,13 +4,12 @@
 // and the screen stays alive; the cancel flag ends the loop at its next block.
 //
 // Blocks come far faster than the screen refreshes (a colour page at 600 dpi
-// brings some 800 of them in a tenth of a second), and under Wine every bar
-// move and drawing is a round trip to the server. So what the window shows
-// (the bar, the picture) is brought up to date at most once per refresh
-// interval, always for the first call and for the one that completes the
-// page; the window ends exactly as if it had been updated after every block.
-// Messages are still pumped with every block, so that a cancel ends the next
-// one.
+// brings some 800 of them in a tenth of a second), and under Wine every
+// pump, bar move and drawing is a round trip to the server. So the work that
+// shows something or looks for the user (pumping, the bar, drawing) is done
+// at most once per refresh interval, always for the first call and for the
+// one that completes the page; the window ends exactly as if it had been
+// updated after every block.
 #pragma once
 
 #include "framework/controls.h"

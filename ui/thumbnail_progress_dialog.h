@@ -21,10 +21,11 @@ public:
 
     // Takes the next block of `count` scanner rows; false once the user has
     // cancelled. A count of 0 or less only pumps and checks for a cancel.
-    // Messages are pumped and the rows go into the thumbnail with every
-    // block; the bar and the picture are brought up to date for the first
-    // block, the block that completes the page and otherwise at most once per
-    // refresh interval. The block that sees a cancel is not taken.
+    // The rows go into the thumbnail at once; messages are pumped, and the
+    // bar and the picture brought up to date, for the first block, the block
+    // that completes the page and otherwise at most once per refresh
+    // interval. A cancel is reported at the first of those after it, and the
+    // block that sees it is not taken.
     bool AddRows(const uint8_t* rows, int32_t count);
 
     const Thumbnail& Picture() const { return thumbnail_; }

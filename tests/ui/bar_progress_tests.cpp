@@ -192,29 +192,40 @@ TEST_F(BarProgressTest, WithoutOwnerItIsCentredOnTheScreen) {
     EXPECT_FALSE(bar.IsShown());
 }
 
-TEST_F(BarProgressTest, StepsWithinARefreshIntervalPumpButLeaveTheBar) {
+TEST_F(BarProgressTest, StepsWithinARefreshIntervalNeitherPumpNorMoveTheBar) {
     ShowIt();
     EXPECT_EQ(20, BarPosition());
     CountingWindow counter;
+    counter.Post(5);
     const uint32_t shownAt = 10000;
-    counter.Post(1);
     EXPECT_TRUE(At(shownAt, 30));
-    EXPECT_EQ(1, counter.Received());
-    counter.Post(1);
     EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs - 1, 40));
-    EXPECT_EQ(2, counter.Received());
     EXPECT_EQ(20, BarPosition());
+    EXPECT_EQ(0, counter.Received());
     EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs, 50));
     EXPECT_EQ(50, BarPosition());
+    EXPECT_EQ(5, counter.Received());
     // The end is always shown.
     EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs, 100));
     EXPECT_EQ(100, BarPosition());
 }
 
-TEST_F(BarProgressTest, CancelWithinARefreshIntervalEndsTheNextStep) {
+TEST_F(BarProgressTest, CancelIsSeenAtTheNextRefresh) {
     ShowIt();
     PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
-    EXPECT_FALSE(At(10001, 30));
+    EXPECT_TRUE(At(10000, 30));
+    EXPECT_TRUE(At(10000 + ProgressDialog::kRefreshMs - 1, 40));
+    EXPECT_FALSE(bar_->Cancelled());
+    EXPECT_FALSE(At(10000 + ProgressDialog::kRefreshMs, 50));
+    EXPECT_TRUE(bar_->Cancelled());
+    EXPECT_EQ(20, BarPosition());
+}
+
+TEST_F(BarProgressTest, CancelIsSeenAtTheLastStepWithinTheInterval) {
+    ShowIt();
+    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(At(10001, 90));
+    EXPECT_FALSE(At(10002, 100));
     EXPECT_TRUE(bar_->Cancelled());
     EXPECT_EQ(20, BarPosition());
 }

@@ -398,25 +398,48 @@ TEST_F(ThumbnailProgressTest, BarFollowsTheBlockOfEachRefresh) {
     EXPECT_EQ(100, BarPosition());
 }
 
-TEST_F(ThumbnailProgressTest, CancelOnAStillClockEndsTheNextBlock) {
-    // A memory transfer hands every block to the application as a strip,
-    // and a cancel must end the next strip, refresh or not.
+TEST_F(ThumbnailProgressTest, CancelIsSeenAtTheNextRefresh) {
     step_ = 0;
     StartPage(kScanModeGray, 100);
     Open(kScanModeGray);
     DrainMessages();
     const int rows = ReadBlock(16);
     ASSERT_TRUE(window_->AddRows(block_.data(), rows));
-    ASSERT_TRUE(window_->AddRows(block_.data(), rows));
+    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
     CountingWindow counter;
     counter.Post(1);
+    // Within the interval nothing is pumped, not even for a count of 0.
     EXPECT_TRUE(window_->AddRows(block_.data(), rows));
-    EXPECT_EQ(1, counter.Received());
-    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(window_->AddRows(nullptr, 0));
+    now_ += ProgressDialog::kRefreshMs - 1;
+    EXPECT_TRUE(window_->AddRows(block_.data(), rows));
+    EXPECT_TRUE(MessageWaiting(BM_CLICK));
+    EXPECT_EQ(0, counter.Received());
+    EXPECT_FALSE(window_->Cancelled());
+    EXPECT_EQ(3 * rows, window_->Picture().RowsReceived());
+
+    now_ += 1;
     EXPECT_FALSE(window_->AddRows(block_.data(), rows));
     EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(1, counter.Received());
     // The block that saw the cancel is not taken.
     EXPECT_EQ(3 * rows, window_->Picture().RowsReceived());
+}
+
+TEST_F(ThumbnailProgressTest, CancelIsSeenAtTheLastBlockOnAStillClock) {
+    step_ = 0;
+    StartPage(kScanModeGray, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(64);
+    ASSERT_GT(blocks.size(), 2u);
+    Open(kScanModeGray);
+    DrainMessages();
+    for (size_t i = 0; i + 1 < blocks.size(); ++i)
+        ASSERT_TRUE(window_->AddRows(blocks[i].data(), Rows(blocks[i])));
+    PressKey(Window(), VK_ESCAPE);
+    EXPECT_FALSE(window_->Cancelled());
+    EXPECT_FALSE(window_->AddRows(blocks.back().data(), Rows(blocks.back())));
+    EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(length_ - Rows(blocks.back()), window_->Picture().RowsReceived());
 }
 
 }  // namespace
