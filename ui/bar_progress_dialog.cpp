@@ -30,10 +30,9 @@ bool BarProgressDialog::SetPercent(int percent) {
     }
     // Nothing has been refreshed before the window was shown, so the step
     // that shows it is refreshed too.
-    if (RefreshDue(now, percent >= 100)) {
-        Pump();
-        if (Cancelled()) return false;
-        Bar().SetPos(std::min(std::max(percent, 0), 100));
-    }
+    const bool refresh = RefreshDue(now, percent >= 100);
+    if (PumpDue(refresh)) Pump();
+    if (Cancelled()) return false;
+    if (refresh) Bar().SetPos(std::min(std::max(percent, 0), 100));
     return !Cancelled();
 }

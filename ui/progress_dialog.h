@@ -34,6 +34,11 @@ public:
     // destroys this object.
     bool Cancelled() const { return cancelled_; }
 
+    // The caller went back to the application since the last block (each
+    // strip of a memory transfer is a call of its own), so the user may have
+    // acted: the next block pumps whatever the clock says.
+    void ExpectInput() { inputExpected_ = true; }
+
 protected:
     ProgressDialog(UINT templateId, const CWnd* owner, Clock clock);
 
@@ -49,6 +54,12 @@ protected:
     // complete), and once a refresh interval has passed since it last was.
     bool RefreshDue(uint32_t now, bool always);
 
+    // Whether this block pumps: at a refresh, or when input is expected.
+    bool PumpDue(bool refresh) {
+        const bool due = refresh || inputExpected_;
+        inputExpected_ = false;
+        return due;
+    }
     void Pump() { PumpMessages(kPumpLimit); }
     const CProgressCtrl& Bar() const { return bar_; }
 
@@ -56,6 +67,7 @@ private:
     Clock clock_;
     bool cancelled_ = false;
     bool refreshed_ = false;
+    bool inputExpected_ = false;
     uint32_t lastRefresh_ = 0;
     CProgressCtrl bar_;
 };

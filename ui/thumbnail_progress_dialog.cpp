@@ -36,7 +36,7 @@ bool ThumbnailProgressDialog::AddRows(const uint8_t* rows, int32_t count) {
     const int64_t received = thumbnail_.RowsReceived();
     const bool firstOrLast = count > 0 && (received == 0 || received + count >= length_);
     const bool refresh = RefreshDue(Now(), firstOrLast);
-    if (refresh) Pump();
+    if (PumpDue(refresh)) Pump();
     if (Cancelled()) return false;
     if (count <= 0) return true;
     // Shrinking is cheap and keeps only the block in hand; it is the screen

@@ -442,6 +442,27 @@ TEST_F(ThumbnailProgressTest, CancelIsSeenAtTheLastBlockOnAStillClock) {
     EXPECT_EQ(length_ - Rows(blocks.back()), window_->Picture().RowsReceived());
 }
 
+TEST_F(ThumbnailProgressTest, CancelAfterTheApplicationHadControlEndsTheNextBlock) {
+    // A memory transfer's strips are calls of their own: between two of them
+    // the user may have pressed Cancel, and the next strip must see it even
+    // before the next refresh.
+    step_ = 0;
+    StartPage(kScanModeGray, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(64);
+    ASSERT_GT(blocks.size(), 3u);
+    Open(kScanModeGray);
+    DrainMessages();
+    ASSERT_TRUE(window_->AddRows(blocks[0].data(), Rows(blocks[0])));
+    PressKey(Window(), VK_ESCAPE);
+    // Without the hint the still clock leaves the press unseen.
+    ASSERT_TRUE(window_->AddRows(blocks[1].data(), Rows(blocks[1])));
+    EXPECT_FALSE(window_->Cancelled());
+    window_->ExpectInput();
+    EXPECT_FALSE(window_->AddRows(blocks[2].data(), Rows(blocks[2])));
+    EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(Rows(blocks[0]) + Rows(blocks[1]), window_->Picture().RowsReceived());
+}
+
 }  // namespace
 
 namespace {
