@@ -135,6 +135,10 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
 // Reads up to `rows` rows straight into the application's buffer; `rows`
 // becomes the number delivered.
 int ReadRows(const CDataSourceApp& app, uint8_t* buffer, int32_t& rows) {
+    // Every strip is a call of its own: the application, and so the user,
+    // had their turn since the last one.
+    if (transfer.rowProgress) transfer.rowProgress->ExpectInput();
+    if (transfer.barProgress) transfer.barProgress->ExpectInput();
     if (rows == 0) return kScanOk;
     if (transfer.fromStore) {
         if (ModulePageStore().ReadRows(buffer, rows) != kPageStoreOk) return kScanFileError;

@@ -14,6 +14,9 @@ public:
     virtual ~RowProgress() = default;
     // Shows the next block of scanner rows; false once the user has cancelled.
     virtual bool AddRows(const uint8_t* rows, int32_t count) = 0;
+    // The application had control since the last block: look for the user
+    // with the next one.
+    virtual void ExpectInput() {}
 };
 
 class BarProgress {
@@ -21,6 +24,8 @@ public:
     virtual ~BarProgress() = default;
     // Reports `percent` of the rows read back; false once the user has cancelled.
     virtual bool SetPercent(int percent) = 0;
+    // As RowProgress::ExpectInput.
+    virtual void ExpectInput() {}
 };
 
 class AcquisitionUi {

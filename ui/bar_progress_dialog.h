@@ -7,14 +7,11 @@
 #include "ui/progress_dialog.h"
 
 #include <cstdint>
-#include <functional>
 
 class BarProgressDialog : public ProgressDialog {
 public:
-    // Milliseconds of a free-running clock (GetTickCount when none is given).
-    using Clock = std::function<uint32_t()>;
-
-    // Makes the window, hidden and centred on `owner`.
+    // Makes the window, hidden and centred on `owner`; `clock` times both the
+    // projection and the refreshes.
     explicit BarProgressDialog(const CWnd* owner, Clock clock = Clock());
 
     // Whether the window could be made; without it SetPercent still pumps
@@ -22,7 +19,10 @@ public:
     bool IsOpen() const { return IsAttached(); }
     bool IsShown() const { return shown_; }
 
-    // Reports `percent` done; false once the user has cancelled.
+    // Reports `percent` done; false once the user has cancelled. Once shown,
+    // messages are pumped and the bar moved at the step that shows the
+    // window, at 100 per cent and otherwise at most once per refresh
+    // interval; a cancel is reported at the first of those after it.
     bool SetPercent(int percent);
 
     static constexpr int kShowFromPercent = 20;
@@ -32,9 +32,6 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    uint32_t Now() const;
-
-    Clock clock_;
     uint32_t start_ = 0;
     bool shown_ = false;
 };

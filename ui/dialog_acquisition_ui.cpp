@@ -12,6 +12,7 @@ public:
     ThumbnailRowProgress(const CWnd* owner, int16_t scanMode, int32_t width, int32_t length)
         : window_(owner, IDD_THUMBNAIL_PROGRESS, scanMode, width, length) {}
     bool AddRows(const uint8_t* rows, int32_t count) override { return window_.AddRows(rows, count); }
+    void ExpectInput() override { window_.ExpectInput(); }
 
 private:
     ThumbnailProgressDialog window_;
@@ -21,6 +22,7 @@ class BarWindowProgress : public BarProgress {
 public:
     explicit BarWindowProgress(const CWnd* owner) : window_(owner) {}
     bool SetPercent(int percent) override { return window_.SetPercent(percent); }
+    void ExpectInput() override { window_.ExpectInput(); }
 
 private:
     BarProgressDialog window_;

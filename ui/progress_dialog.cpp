@@ -6,14 +6,43 @@
 #include "ui/product_caption.h"
 
 #include <string>
+#include <utility>
 
-ProgressDialog::ProgressDialog(UINT templateId, const CWnd* owner) : CDialog(templateId, owner) {
+namespace {
+
+// Milliseconds of the performance counter: fine enough for a refresh
+// interval, where GetTickCount moves in steps of 10 to 16 ms on Windows.
+uint32_t CounterMilliseconds() {
+    LARGE_INTEGER frequency, counter;
+    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0 ||
+        !QueryPerformanceCounter(&counter))
+        return GetTickCount();
+    const int64_t ticks = counter.QuadPart, perSecond = frequency.QuadPart;
+    return static_cast<uint32_t>(ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond);
+}
+
+}  // namespace
+
+ProgressDialog::ProgressDialog(UINT templateId, const CWnd* owner, Clock clock)
+    : CDialog(templateId, owner), clock_(std::move(clock)) {
     // The bar's window class must exist before the template is made.
     CProgressCtrl::RegisterWindowClass();
 }
 
+uint32_t ProgressDialog::Now() const { return clock_ ? clock_() : CounterMilliseconds(); }
+
+bool ProgressDialog::RefreshDue(uint32_t now, bool always) {
+    // Unsigned difference: right across the clock's wrap.
+    if (refreshed_ && !always && static_cast<uint32_t>(now - lastRefresh_) < kRefreshMs)
+        return false;
+    refreshed_ = true;
+    lastRefresh_ = now;
+    return true;
+}
+
 bool ProgressDialog::OnInitDialog() {
     cancelled_ = false;
+    refreshed_ = false;
     SetCaption(kProductCaption);
     std::string text;
     LoadText(GetLanguage(), texts::Cancel, text);

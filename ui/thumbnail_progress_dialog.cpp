@@ -3,9 +3,15 @@
 #include "framework/client_dc.h"
 #include "resources/progress_window_ids.h"
 
+#include <utility>
+
 ThumbnailProgressDialog::ThumbnailProgressDialog(const CWnd* owner, UINT templateId,
-                                                 int16_t scanMode, int32_t width, int32_t length)
-    : ProgressDialog(templateId, owner), scanMode_(scanMode), width_(width), length_(length) {
+                                                 int16_t scanMode, int32_t width, int32_t length,
+                                                 Clock clock)
+    : ProgressDialog(templateId, owner, std::move(clock)),
+      scanMode_(scanMode),
+      width_(width),
+      length_(length) {
     Create();
 }
 
@@ -17,6 +23,7 @@ bool ThumbnailProgressDialog::OnInitDialog() {
     // Without a picture the rows are still counted for the bar.
     thumbnail_.InitThumbnail(frameRect_.right - frameRect_.left, frameRect_.bottom - frameRect_.top,
                              width_, length_, scanMode_);
+    rowsDrawn_ = 0;
     CenterOnOwner();
     ShowWindow(GetSafeHwnd(), SW_SHOW);
     UpdateWindow(GetSafeHwnd());
@@ -24,19 +31,31 @@ bool ThumbnailProgressDialog::OnInitDialog() {
 }
 
 bool ThumbnailProgressDialog::AddRows(const uint8_t* rows, int32_t count) {
-    Pump();
+    // The first block is always shown, and so is the block that completes
+    // the page: the window ends with the whole picture and a full bar.
+    const int64_t received = thumbnail_.RowsReceived();
+    const bool firstOrLast = count > 0 && (received == 0 || received + count >= length_);
+    const bool refresh = RefreshDue(Now(), firstOrLast);
+    if (PumpDue(refresh)) Pump();
     if (Cancelled()) return false;
     if (count <= 0) return true;
-    const int newRows = thumbnail_.AddBlock(rows, count);
-    Bar().SetPos(thumbnail_.Percent());
-    if (newRows > 0 && frame_.IsAttached()) {
-        // Painted now: the scanning loop does not leave time for WM_PAINT.
-        // The window shows the border since it was first painted; only the
-        // picture changes.
-        CClientDC dc(GetSafeHwnd());
-        if (dc) thumbnail_.DrawFilledRows(dc.Get(), frameRect_);
-    }
+    // Shrinking is cheap and keeps only the block in hand; it is the screen
+    // that waits for the next refresh.
+    thumbnail_.AddBlock(rows, count);
+    if (refresh) ShowProgress();
     return true;
+}
+
+void ThumbnailProgressDialog::ShowProgress() {
+    Bar().SetPos(thumbnail_.Percent());
+    if (thumbnail_.RowsFilled() == rowsDrawn_ || !frame_.IsAttached()) return;
+    // Painted now: the scanning loop does not leave time for WM_PAINT. The
+    // window shows the border since it was first painted; only the picture
+    // changes, and it grows upwards from the frame's bottom, so drawing all
+    // rows filled so far covers whatever an earlier refresh drew.
+    CClientDC dc(GetSafeHwnd());
+    if (dc) thumbnail_.DrawFilledRows(dc.Get(), frameRect_);
+    rowsDrawn_ = thumbnail_.RowsFilled();
 }
 
 void ThumbnailProgressDialog::Paint(HDC dc) const {

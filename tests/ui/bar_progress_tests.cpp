@@ -1,5 +1,5 @@
 // The bar-only progress window of page store reads (template 331), with a
-// clock the test moves by hand.
+// clock the test moves by hand; it times both the projection and the refreshes.
 #include "dialog_driver.h"
 #include "png_file.h"
 #include "progress_test_support.h"
@@ -190,6 +190,44 @@ TEST_F(BarProgressTest, WithoutOwnerItIsCentredOnTheScreen) {
     // With the real clock a read at 100 per cent right away is never shown.
     EXPECT_TRUE(bar.SetPercent(100));
     EXPECT_FALSE(bar.IsShown());
+}
+
+TEST_F(BarProgressTest, StepsWithinARefreshIntervalNeitherPumpNorMoveTheBar) {
+    ShowIt();
+    EXPECT_EQ(20, BarPosition());
+    CountingWindow counter;
+    counter.Post(5);
+    const uint32_t shownAt = 10000;
+    EXPECT_TRUE(At(shownAt, 30));
+    EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs - 1, 40));
+    EXPECT_EQ(20, BarPosition());
+    EXPECT_EQ(0, counter.Received());
+    EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs, 50));
+    EXPECT_EQ(50, BarPosition());
+    EXPECT_EQ(5, counter.Received());
+    // The end is always shown.
+    EXPECT_TRUE(At(shownAt + ProgressDialog::kRefreshMs, 100));
+    EXPECT_EQ(100, BarPosition());
+}
+
+TEST_F(BarProgressTest, CancelIsSeenAtTheNextRefresh) {
+    ShowIt();
+    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(At(10000, 30));
+    EXPECT_TRUE(At(10000 + ProgressDialog::kRefreshMs - 1, 40));
+    EXPECT_FALSE(bar_->Cancelled());
+    EXPECT_FALSE(At(10000 + ProgressDialog::kRefreshMs, 50));
+    EXPECT_TRUE(bar_->Cancelled());
+    EXPECT_EQ(20, BarPosition());
+}
+
+TEST_F(BarProgressTest, CancelIsSeenAtTheLastStepWithinTheInterval) {
+    ShowIt();
+    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(At(10001, 90));
+    EXPECT_FALSE(At(10002, 100));
+    EXPECT_TRUE(bar_->Cancelled());
+    EXPECT_EQ(20, BarPosition());
 }
 
 }  // namespace

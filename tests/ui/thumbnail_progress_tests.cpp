@@ -1,5 +1,7 @@
 // The thumbnail progress window (template 330) fed with rows of the virtual
-// scanner, as the scanning loop feeds it.
+// scanner, as the scanning loop feeds it. Its clock moves by hand: one
+// refresh interval per block unless a test says otherwise, so that every
+// block is shown as it comes.
 #include "dialog_driver.h"
 #include "png_file.h"
 #include "progress_test_support.h"
@@ -10,6 +12,7 @@
 #include "resources/progress_window_ids.h"
 #include "ui/thumbnail_progress_dialog.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -40,9 +43,25 @@ protected:
         int32_t endOfPage = 0;
         return io_.GetImageBlock(block_.data(), lines, &endOfPage, width_, 0);
     }
+    // The rest of the page in blocks of up to `lines` rows.
+    std::vector<std::vector<uint8_t>> ReadPage(int lines) {
+        std::vector<std::vector<uint8_t>> blocks;
+        for (int64_t received = 0; received < length_;) {
+            const int rows = ReadBlock(lines);
+            if (rows <= 0) break;
+            block_.resize(static_cast<size_t>(rows) * static_cast<size_t>(stride_));
+            blocks.push_back(block_);
+            received += rows;
+        }
+        return blocks;
+    }
+    int Rows(const std::vector<uint8_t>& block) const {
+        return static_cast<int>(block.size() / static_cast<size_t>(stride_));
+    }
     void Open(int16_t mode) {
         window_ = std::make_unique<ThumbnailProgressDialog>(&Owner(), IDD_THUMBNAIL_PROGRESS, mode,
-                                                            width_, length_);
+                                                            width_, length_,
+                                                            [this] { return now_ += step_; });
         ASSERT_TRUE(window_->IsOpen());
     }
     void TearDown() override {
@@ -93,6 +112,48 @@ protected:
                     ++mismatches;
         return mismatches;
     }
+    // What the screen shows of the window's client area (bar and Cancel
+    // button included), as 24-bit rows, once the waiting messages have been
+    // handled: Wine puts what was drawn on the screen while it looks for
+    // messages. Nothing is invalidated during a page, so no painting of the
+    // window's own happens here.
+    std::vector<uint8_t> ClientOnScreen() const {
+        DrainMessages();
+        RECT rect = {};
+        GetClientRect(Window(), &rect);
+        MapWindowPoints(Window(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 24;
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ previous = SelectObject(memory, bitmap.Get());
+        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        if (!bits || width <= 0 || height <= 0) return {};
+        const auto* first = static_cast<const uint8_t*>(bits);
+        return std::vector<uint8_t>(first, first + static_cast<size_t>(BytesPerLine(24, width)) * height);
+    }
+    // Bytes in which two pictures differ (all of them when their sizes do).
+    static size_t Differences(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+        if (a.size() != b.size()) return std::max(a.size(), b.size());
+        size_t differences = 0;
+        for (size_t i = 0; i < a.size(); ++i) differences += a[i] != b[i];
+        return differences;
+    }
+    std::vector<uint8_t> ThumbnailPixels() const {
+        const Thumbnail& t = window_->Picture();
+        return std::vector<uint8_t>(t.Pixels(), t.Pixels() + static_cast<size_t>(t.Stride()) * t.Height());
+    }
     static bool TrueColorScreen() {
         HDC screen = GetDC(nullptr);
         const int bits = GetDeviceCaps(screen, BITSPIXEL);
@@ -104,6 +165,8 @@ protected:
     int32_t length_ = 0;
     int32_t stride_ = 0;
     std::vector<uint8_t> block_;
+    uint32_t now_ = 0;
+    uint32_t step_ = ProgressDialog::kRefreshMs;  // per block
     std::unique_ptr<ThumbnailProgressDialog> window_;
 };
 
@@ -270,6 +333,134 @@ TEST_F(ThumbnailProgressTest, MissingTemplateLeavesNoWindowButCountsRows) {
     EXPECT_FALSE(window.IsOpen());
     std::vector<uint8_t> rows(100 * 10, 128);
     EXPECT_TRUE(window.AddRows(rows.data(), 10));
+}
+
+TEST_F(ThumbnailProgressTest, StillClockShowsOnlyTheFirstBlockUntilTheLast) {
+    StartPage(kScanModeColor, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(40);
+    ASSERT_GT(blocks.size(), 4u);
+
+    // The window as it ends when it has been brought up to date after every block.
+    Open(kScanModeColor);
+    for (const auto& block : blocks) ASSERT_TRUE(window_->AddRows(block.data(), Rows(block)));
+    ASSERT_EQ(100, BarPosition());
+    const std::vector<uint8_t> everyBlockScreen = ClientOnScreen();
+    const std::vector<uint8_t> everyBlockThumbnail = ThumbnailPixels();
+    ASSERT_FALSE(everyBlockScreen.empty());
+    window_.reset();
+    DrainMessages();
+
+    // The same page on a clock that stands still.
+    step_ = 0;
+    Open(kScanModeColor);
+    const Thumbnail& t = window_->Picture();
+    ASSERT_TRUE(window_->AddRows(blocks[0].data(), Rows(blocks[0])));
+    const int firstPercent = static_cast<int>(int64_t{Rows(blocks[0])} * 100 / length_);
+    EXPECT_EQ(firstPercent, BarPosition());
+    const std::vector<uint8_t> afterFirst = ClientOnScreen();
+    int64_t received = Rows(blocks[0]);
+    for (size_t i = 1; i + 1 < blocks.size(); ++i) {
+        ASSERT_TRUE(window_->AddRows(blocks[i].data(), Rows(blocks[i])));
+        received += Rows(blocks[i]);
+        // The rows are taken at once; the bar waits for the next refresh.
+        EXPECT_EQ(received, t.RowsReceived());
+        EXPECT_EQ(t.Height() * received / length_, t.RowsFilled());
+        EXPECT_EQ(firstPercent, BarPosition());
+    }
+    EXPECT_GT(t.RowsFilled(), t.Height() / 2);
+    EXPECT_EQ(0u, Differences(afterFirst, ClientOnScreen()));
+
+    ASSERT_TRUE(window_->AddRows(blocks.back().data(), Rows(blocks.back())));
+    EXPECT_EQ(length_, t.RowsReceived());
+    EXPECT_EQ(100, BarPosition());
+    EXPECT_EQ(0u, Differences(everyBlockThumbnail, ThumbnailPixels()));
+    EXPECT_EQ(0u, Differences(everyBlockScreen, ClientOnScreen()));
+    if (TrueColorScreen()) {
+        EXPECT_EQ(0, ScreenMismatches());
+    }
+}
+
+TEST_F(ThumbnailProgressTest, BarFollowsTheBlockOfEachRefresh) {
+    // Half an interval per block: every other block is shown, and the last.
+    step_ = ProgressDialog::kRefreshMs / 2;
+    StartPage(kScanModeGray, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(48);
+    ASSERT_EQ(23u, blocks.size());
+    Open(kScanModeGray);
+    int64_t received = 0, shown = 0;
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(window_->AddRows(blocks[i].data(), Rows(blocks[i])));
+        received += Rows(blocks[i]);
+        if (i % 2 == 0 || i + 1 == blocks.size()) shown = received;
+        EXPECT_EQ(shown * 100 / length_, BarPosition());
+    }
+    EXPECT_EQ(100, BarPosition());
+}
+
+TEST_F(ThumbnailProgressTest, CancelIsSeenAtTheNextRefresh) {
+    step_ = 0;
+    StartPage(kScanModeGray, 100);
+    Open(kScanModeGray);
+    DrainMessages();
+    const int rows = ReadBlock(16);
+    ASSERT_TRUE(window_->AddRows(block_.data(), rows));
+    PostMessageA(GetDlgItem(Window(), IDCANCEL), BM_CLICK, 0, 0);
+    CountingWindow counter;
+    counter.Post(1);
+    // Within the interval nothing is pumped, not even for a count of 0.
+    EXPECT_TRUE(window_->AddRows(block_.data(), rows));
+    EXPECT_TRUE(window_->AddRows(nullptr, 0));
+    now_ += ProgressDialog::kRefreshMs - 1;
+    EXPECT_TRUE(window_->AddRows(block_.data(), rows));
+    EXPECT_TRUE(MessageWaiting(BM_CLICK));
+    EXPECT_EQ(0, counter.Received());
+    EXPECT_FALSE(window_->Cancelled());
+    EXPECT_EQ(3 * rows, window_->Picture().RowsReceived());
+
+    now_ += 1;
+    EXPECT_FALSE(window_->AddRows(block_.data(), rows));
+    EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(1, counter.Received());
+    // The block that saw the cancel is not taken.
+    EXPECT_EQ(3 * rows, window_->Picture().RowsReceived());
+}
+
+TEST_F(ThumbnailProgressTest, CancelIsSeenAtTheLastBlockOnAStillClock) {
+    step_ = 0;
+    StartPage(kScanModeGray, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(64);
+    ASSERT_GT(blocks.size(), 2u);
+    Open(kScanModeGray);
+    DrainMessages();
+    for (size_t i = 0; i + 1 < blocks.size(); ++i)
+        ASSERT_TRUE(window_->AddRows(blocks[i].data(), Rows(blocks[i])));
+    PressKey(Window(), VK_ESCAPE);
+    EXPECT_FALSE(window_->Cancelled());
+    EXPECT_FALSE(window_->AddRows(blocks.back().data(), Rows(blocks.back())));
+    EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(length_ - Rows(blocks.back()), window_->Picture().RowsReceived());
+}
+
+TEST_F(ThumbnailProgressTest, CancelAfterTheApplicationHadControlEndsTheNextBlock) {
+    // A memory transfer's strips are calls of their own: between two of them
+    // the user may have pressed Cancel, and the next strip must see it even
+    // before the next refresh.
+    step_ = 0;
+    StartPage(kScanModeGray, 100);
+    const std::vector<std::vector<uint8_t>> blocks = ReadPage(64);
+    ASSERT_GT(blocks.size(), 3u);
+    Open(kScanModeGray);
+    DrainMessages();
+    ASSERT_TRUE(window_->AddRows(blocks[0].data(), Rows(blocks[0])));
+    PressKey(Window(), VK_ESCAPE);
+    // Without the hint the still clock leaves the press unseen.
+    ASSERT_TRUE(window_->AddRows(blocks[1].data(), Rows(blocks[1])));
+    EXPECT_FALSE(window_->Cancelled());
+    window_->ExpectInput();
+    EXPECT_FALSE(window_->AddRows(blocks[2].data(), Rows(blocks[2])));
+    EXPECT_TRUE(window_->Cancelled());
+    EXPECT_EQ(Rows(blocks[0]) + Rows(blocks[1]), window_->Picture().RowsReceived());
 }
 
 }  // namespace
