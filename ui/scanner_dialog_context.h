@@ -1,0 +1,24 @@
+// What the scanner dialog and its pages work on, handed to them by the data
+// source when it shows the dialog: the current settings (edited in place),
+// the scanner, the mode of the display, the profile section of the calling
+// application and the window that owns the dialog.
+#pragma once
+
+#include <cstdint>
+
+class CWnd;
+class ScannerIo;
+struct ScanSettings;
+
+// The modes of a display (the data source's UiMode).
+constexpr int32_t kUiModeNone = 0;
+constexpr int32_t kUiModeSettingsOnly = 1;
+constexpr int32_t kUiModeScan = 2;
+
+struct ScannerDialogContext {
+    ScanSettings& Settings;
+    const ScannerIo& Io;
+    int32_t UiMode;
+    const char* SectionName;  // profile section of the application; never null
+    const CWnd* Host;         // owner of the dialog; may be unbound
+};
