@@ -34,6 +34,8 @@ public:
     int32_t ImageWidth = 0;
     int32_t UiMode = 0;
     int32_t DeviceOnline = 0;
+    // The scanner dialog is shown (nested inside MSG_ENABLEDS).
+    bool DialogShown = false;
     CHostWnd HostWnd;
     char HelpPath[MAX_PATH] = {};
     char ProfilePath[MAX_PATH] = {};

@@ -1,18 +1,23 @@
-// DAT_USERINTERFACE: enabling the source (a page is scanned at once when the
-// application wants no dialog) and disabling it again.
+// DAT_USERINTERFACE: enabling the source, with the scanner dialog or without
+// it (a page is scanned at once), or for the settings only; and disabling it.
 #include "datasource/begin_acquisition.h"
 #include "datasource/data_source_app.h"
 #include "datasource/end_of_transfers.h"
 #include "datasource/notification.h"
 #include "datasource/operations.h"
 #include "engine/scan_error.h"
+#include "framework/message_pump.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
 #include "ui/product_caption.h"
+#include "ui/scanner_dialog.h"
 
 #include <string>
 
 namespace {
+
+// Messages handled after the dialog, before the scan starts.
+constexpr int kMessagesAfterDialog = 100;
 
 void ShowScannerNotReady() {
     std::string text;
@@ -37,21 +42,50 @@ bool ScannerReachable(CDataSourceApp& app) {
     return true;
 }
 
-}  // namespace
+// Runs the scanner dialog and answers its outcome; a scan request goes on to
+// the acquisition (false: `result` is the answer already).
+bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
+    ui.ModalUI = TRUE;
+    ScannerDialogContext context{app.Settings, app.Io, app.UiMode, app.SectionName, &app.HostWnd};
+    ScanRequest request = kScanRequestCancelled;
+    app.DialogShown = true;
+    const bool ran = RunScannerDialog(context, request);
+    app.DialogShown = false;
+    if (!ran) {
+        result = app.Fail(TWCC_LOWMEMORY);
+        return false;
+    }
+    app.State = 5;
+    // Let the closed dialog vanish from the screen before the scan starts.
+    PumpWaitingMessages(kMessagesAfterDialog);
+    if (request < 0) {
+        PostNotification(MSG_CLOSEDSREQ);
+        result = TWRC_SUCCESS;
+        return false;
+    }
+    if (app.UiMode == kUiModeSettingsOnly) {
+        PostNotification(MSG_CLOSEDSOK);
+        result = TWRC_SUCCESS;
+        return false;
+    }
+    return true;
+}
 
-TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF data) {
+TW_UINT16 Enable(TW_USERINTERFACE& ui, int32_t uiMode) {
     CDataSourceApp& app = TheApp();
-    const auto& ui = *static_cast<const TW_USERINTERFACE*>(data);
-    // The scanner dialog is not part of this build: enabling with it is
-    // refused before anything changes.
-    if (ui.ShowUI) return app.Fail(TWCC_BUMMER);
+    // Enabled again from inside its own dialog.
+    if (app.DialogShown) return app.Fail(TWCC_SEQERROR);
     if (!UsableParent(ui)) return app.Fail(TWCC_BADVALUE);
     if (!ScannerReachable(app)) return app.Fail(TWCC_OPERATIONERROR);
 
     app.HostWnd.AttachTo(static_cast<HWND>(ui.hParent));
     // Whatever an earlier page left in the queue is not about this one.
     DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
-    app.UiMode = 0;
+    app.UiMode = uiMode;
+    if (uiMode != kUiModeNone) {
+        TW_UINT16 answer = TWRC_SUCCESS;
+        if (!RunDialog(app, ui, answer)) return answer;
+    }
     const int result = BeginAcquisition(app);
     if (result == kScanOk) return TWRC_SUCCESS;
     // A user who declined the paper check needs no message about it.
@@ -61,9 +95,15 @@ TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF data) {
     return app.Fail(TWCC_OPERATIONERROR);
 }
 
-TW_UINT16 EnableSourceUiOnly(pTW_IDENTITY, TW_MEMREF) {
-    // Only the scanner dialog can answer this, and it is not part of this build.
-    return TheApp().Fail(TWCC_BUMMER);
+}  // namespace
+
+TW_UINT16 EnableSource(pTW_IDENTITY, TW_MEMREF data) {
+    auto& ui = *static_cast<TW_USERINTERFACE*>(data);
+    return Enable(ui, ui.ShowUI ? kUiModeScan : kUiModeNone);
+}
+
+TW_UINT16 EnableSourceUiOnly(pTW_IDENTITY, TW_MEMREF data) {
+    return Enable(*static_cast<TW_USERINTERFACE*>(data), kUiModeSettingsOnly);
 }
 
 TW_UINT16 DisableSource(pTW_IDENTITY, TW_MEMREF data) {

@@ -85,6 +85,10 @@ TW_UINT16 OpenSource(pTW_IDENTITY origin, TW_MEMREF data) {
 TW_UINT16 CloseSource(pTW_IDENTITY, TW_MEMREF) {
     CDataSourceApp& app = TheApp();
     if (app.State == 3) return TWRC_SUCCESS;
+    // The dialog still uses the scanner and the settings: an application
+    // that closes the source from inside it (a message handler of its own
+    // window) is told the source is busy.
+    if (app.DialogShown) return app.Fail(TWCC_SEQERROR);
     // A close request still queued belongs to this session, not the next.
     DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
     app.Io.Close();

@@ -1,7 +1,9 @@
 #include "framework/dialog.h"
 
+#include "framework/message_pump.h"
 #include "framework/owner_drawn.h"
 #include "framework/win_app.h"
+#include "framework/window_position.h"
 
 #include <algorithm>
 #include <vector>
@@ -74,48 +76,9 @@ void CDialog::SetCaption(const std::string& text) const {
     if (HWND hwnd = GetSafeHwnd()) SetWindowTextA(hwnd, text.c_str());
 }
 
-void CDialog::CenterOnOwner() const {
-    HWND hwnd = GetSafeHwnd();
-    if (!hwnd) return;
-    HWND owner = OwnerHwnd();
-    const bool useOwner = owner && IsWindow(owner) && IsWindowVisible(owner) && !IsIconic(owner);
+void CDialog::CenterOnOwner() const { CenterWindowOn(GetSafeHwnd(), OwnerHwnd()); }
 
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(useOwner ? owner : hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT area = monitor.rcWork;
-
-    RECT around = area;
-    if (useOwner) GetWindowRect(owner, &around);
-    RECT self = {};
-    GetWindowRect(hwnd, &self);
-    const int width = self.right - self.left;
-    const int height = self.bottom - self.top;
-    int x = around.left + ((around.right - around.left) - width) / 2;
-    int y = around.top + ((around.bottom - around.top) - height) / 2;
-    // Never partly off the screen, whatever the owner's position.
-    x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
-    y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
-    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int CDialog::PumpMessages(int limit) {
-    int handled = 0;
-    MSG msg;
-    while (handled < limit && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ++handled;
-        if (msg.message == WM_QUIT) {
-            // The thread's own loop must still see it.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        HWND self = GetSafeHwnd();
-        if (self && IsDialogMessageA(self, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return handled;
-}
+int CDialog::PumpMessages(int limit) { return PumpWaitingMessages(limit, GetSafeHwnd()); }
 
 bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 

@@ -59,3 +59,8 @@ bool CWinApp::WriteProfileInt(const char* section, const char* key, int value) c
     std::snprintf(text, sizeof text, "%d", value);
     return WritePrivateProfileStringA(section, key, text, profileName_) != FALSE;
 }
+
+bool CWinApp::ShowHelp(HWND window, UINT command, ULONG_PTR data) const {
+    if (!helpFilePath_ || !*helpFilePath_) return false;
+    return WinHelpA(window, helpFilePath_, command, data) != FALSE;
+}

@@ -28,6 +28,10 @@ public:
     const char* HelpFilePath() const { return helpFilePath_; }
     void SetHelpFilePath(const char* path) { helpFilePath_ = path; }
 
+    // Asks WinHelp for `command` with `data` on the help file; false when
+    // there is no help file or the request cannot be made.
+    bool ShowHelp(HWND window, UINT command, ULONG_PTR data) const;
+
     // Reads a signed decimal integer. A missing key, an empty value, text that
     // is not a whole decimal number or one beyond 32 bits yields `fallback`.
     int GetProfileInt(const char* section, const char* key, int fallback) const;

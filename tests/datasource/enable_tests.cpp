@@ -53,20 +53,6 @@ TEST_F(Enable, EachEnableCountsOnePageWhateverWasPendingBefore) {
     EXPECT_EQ(1, count);
 }
 
-TEST_F(Enable, WithTheDialogIsRefusedAndChangesNothing) {
-    ASSERT_EQ(TWRC_SUCCESS, Open());
-    ui_.ShowUI = TRUE;
-    ui_.ModalUI = FALSE;
-    EXPECT_EQ(TWRC_FAILURE, Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui_));
-    EXPECT_EQ(TWCC_BUMMER, Condition());
-    EXPECT_EQ(TWRC_FAILURE, Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDSUIONLY, &ui_));
-    EXPECT_EQ(TWCC_BUMMER, Condition());
-    EXPECT_EQ(FALSE, ui_.ModalUI);
-    EXPECT_EQ(4, ProbeState());
-    EXPECT_TRUE(Notifications().empty());
-    EXPECT_EQ(0u, ScannerCalls("IO_StartScan"));
-}
-
 TEST_F(Enable, InAnyStateButFourIsASequenceError) {
     ASSERT_EQ(TWRC_SUCCESS, Open());
     ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());

@@ -27,6 +27,10 @@ const char* MessageName(TW_UINT16 message) {
         return "MSG_CLOSEDSREQ";
     case MSG_CLOSEDSOK:
         return "MSG_CLOSEDSOK";
+    case MSG_ENABLEDS:
+        return "MSG_ENABLEDS";
+    case MSG_ENABLEDSUIONLY:
+        return "MSG_ENABLEDSUIONLY";
     default:
         return "other";
     }
@@ -83,13 +87,16 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
     ui.ShowUI = o.showUi ? 1 : 0;
     ui.ModalUI = 0;
     ui.hParent = session.Window();
-    TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui);
+    const TW_UINT16 enable = o.uiOnly ? MSG_ENABLEDSUIONLY : MSG_ENABLEDS;
+    TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, enable, &ui);
     if (rc != TWRC_SUCCESS) {
-        std::fprintf(stderr, "tavix-twain: MSG_ENABLEDS failed: TWRC %u, condition %u\n", rc,
+        std::fprintf(stderr, "tavix-twain: %s failed: TWRC %u, condition %u\n", MessageName(enable), rc,
                      session.SourceCondition());
         return Outcome::Failed;
     }
-    std::printf("source enabled\n");
+    std::printf("source enabled%s\n", o.showUi ? (ui.ModalUI ? ", modal dialog" : ", modeless dialog") : "");
+    bool closedOk = false;
+    bool closeRequested = false;
     Outcome outcome = Outcome::Done;
     const int pagesBefore = pageNumber;
     bool done = false;
@@ -122,6 +129,8 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
             // request still in its queue.
             if (!o.waitClose) done = true;
         } else if (twain == MSG_CLOSEDSREQ || twain == MSG_CLOSEDSOK) {
+            closedOk = twain == MSG_CLOSEDSOK;
+            closeRequested = twain == MSG_CLOSEDSREQ;
             done = true;
         }
     }
@@ -135,7 +144,16 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
                      session.SourceCondition());
         outcome = Outcome::Failed;
     }
-    if (outcome == Outcome::Done && pageNumber == pagesBefore) outcome = Outcome::Failed;
+    if (outcome == Outcome::Done && pageNumber == pagesBefore) {
+        // The user closed the source's dialog without scanning, or only
+        // accepted its settings.
+        if (o.uiOnly && closedOk)
+            std::printf("settings accepted\n");
+        else if (o.showUi && closeRequested)
+            outcome = Outcome::Cancelled;
+        else
+            outcome = Outcome::Failed;
+    }
     return outcome;
 }
 

@@ -25,6 +25,8 @@ const char kClientUsage[] =
     "  --indicators on|off   the source's progress windows\n"
     "  --pages N             pages asked for (CAP_XFERCOUNT; -1 = all, default 1)\n"
     "  --ui                  enable the source with its own user interface\n"
+    "  --ui-only             show only the source's settings dialog\n"
+    "                        (MSG_ENABLEDSUIONLY); nothing is scanned\n"
     "  --batch               scan every sheet in the feeder: enable the source again\n"
     "                        after each page while CAP_FEEDERLOADED reports paper\n"
     "  --scans N             enable the source N times in one session (default 1)\n"
@@ -87,6 +89,8 @@ bool ParseOptions(int argc, char** argv, ClientOptions& o, bool& help, std::stri
             o.batch = o.scan = true;
         } else if (!std::strcmp(arg, "--ui")) {
             o.showUi = o.scan = true;
+        } else if (!std::strcmp(arg, "--ui-only")) {
+            o.uiOnly = o.showUi = o.scan = true;
         } else if (!std::strcmp(arg, "--source")) {
             if (!needValue()) return false;
             o.source = value;

@@ -19,6 +19,7 @@ struct ClientOptions {
     int indicators = -1;     // 0/1, -1 = leave
     int pages = 1;           // CAP_XFERCOUNT asked for; -1 = all
     bool showUi = false;
+    bool uiOnly = false;     // MSG_ENABLEDSUIONLY: the dialog edits the settings only
     bool batch = false;      // enable again while the feeder holds paper
     int scans = 1;           // enables of the source in one session
     bool reopen = false;     // close and open the source again between them

@@ -1,0 +1,325 @@
+// The scanner dialog itself: its pages and frame, the start page, the scan
+// requests of each page and what they store, cancelling in every way, the
+// feed polling and the help ids.
+#include "scanner_sheet_fixture.h"
+
+#include "engine/presets.h"
+#include "engine/scan_settings.h"
+#include "localization/text_table.h"
+#include "png_file.h"
+#include "resources/custom_settings_page_ids.h"
+#include "resources/language_page_ids.h"
+#include "resources/preset_page_ids.h"
+#include "ui/scanner_dialog.h"
+
+#include <pbt.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int kApplyNow = 12321;
+
+RECT ScreenRect(HWND hwnd) {
+    RECT rect = {};
+    GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+std::string Localized(LanguageId language, const LocalizedText& entry) {
+    std::string text;
+    LoadText(language, entry, text);
+    return text;
+}
+
+// The sheet with its help popups recorded instead of shown.
+class HelpRecordingSheet : public ScannerSheet {
+public:
+    using ScannerSheet::ScannerSheet;
+    std::vector<DWORD> shown;
+
+protected:
+    void ShowHelpPopup(DWORD helpId) override { shown.push_back(helpId); }
+};
+
+}  // namespace
+
+TEST_F(ScannerSheetTest, ShowsFourLocalizedTabsWithoutTheButtonRowCentredOnTheApplication) {
+    for (LanguageId language : {LanguageEnglish, LanguageGerman}) {
+        UseLanguage(language);
+        const std::vector<std::string> titles = {
+            Localized(language, texts::PredefinedSetting), Localized(language, texts::CustomSettings),
+            Localized(language, texts::Information), Localized(language, texts::Language)};
+        const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+            EXPECT_EQ("Tavix Scanner", WindowText(sheet));
+            ASSERT_EQ(4, TabCount(sheet));
+            for (int i = 0; i < 4; ++i) EXPECT_EQ(titles[i], TabTitle(sheet, i)) << i;
+            for (int id : {IDOK, IDCANCEL, kApplyNow}) EXPECT_FALSE(IsShown(GetDlgItem(sheet, id))) << id;
+            // The sheet ends where its button row began.
+            EXPECT_EQ(ScreenRect(GetDlgItem(sheet, kApplyNow)).top, ScreenRect(sheet).bottom);
+            const RECT self = ScreenRect(sheet);
+            const RECT owner = ScreenRect(OwnerHwnd());
+            EXPECT_NEAR((owner.left + owner.right) / 2, (self.left + self.right) / 2, 1);
+            EXPECT_NEAR((owner.top + owner.bottom) / 2, (self.top + self.bottom) / 2, 1);
+            EXPECT_EQ(kPresetPageIndex, ActiveTab(sheet));
+            PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(kScanRequestCancelled, result);
+    }
+    EXPECT_EQ("Sprache", Localized(LanguageGerman, texts::Language));
+}
+
+TEST_F(ScannerSheetTest, StartPageComesFromTheProfileAndOnlyZeroOrOneCount) {
+    const struct {
+        const char* stored;
+        int32_t mode;
+        int page;
+    } cases[] = {
+        {nullptr, kUiModeScan, 0}, {nullptr, kUiModeSettingsOnly, 1}, {"1", kUiModeScan, 1},
+        {"0", kUiModeSettingsOnly, 0}, {"3", kUiModeScan, 0},          {"-1", kUiModeSettingsOnly, 0},
+        {"2", kUiModeSettingsOnly, 0}, {"one", kUiModeScan, 0},
+    };
+    for (const auto& c : cases) {
+        WriteProfileText(kSection, "PropPage", c.stored);
+        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_};
+        EXPECT_EQ(c.page, StartPageFromProfile(context)) << (c.stored ? c.stored : "absent") << " " << c.mode;
+    }
+    WriteProfileText(kSection, "PropPage", "1");
+    const ScanRequest request = RunDialog([&](HWND sheet) {
+        EXPECT_EQ(kCustomSettingsPageIndex, ActiveTab(sheet));
+        PressPageButton(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(kScanRequestCancelled, request);
+}
+
+TEST_F(ScannerSheetTest, ScanOnTheCustomSettingsPageStoresTheSettingsAsTheLastScan) {
+    settings_.DPI = 200;
+    settings_.Brightness = 17;
+    const INT_PTR result = Run(kCustomSettingsPageIndex, [&](HWND sheet) {
+        EXPECT_EQ(Localized(LanguageEnglish, texts::Scan), WindowText(GetDlgItem(CurrentPage(sheet), IDC_CUSTOM_SCAN)));
+        PressPageButton(sheet, IDC_CUSTOM_SCAN);
+    });
+    EXPECT_EQ(kScanWithCurrentSettings, result);
+    EXPECT_EQ(200, ProfileValue(kSection, "DPI"));
+    EXPECT_EQ(17, ProfileValue(kSection, "Brightness"));
+    EXPECT_EQ(1, ProfileValue(kSection, "PropPage"));
+    ScanSettings last{};
+    ASSERT_TRUE(LoadPreset(0, &last));
+    EXPECT_EQ(200, last.DPI);
+    EXPECT_EQ(17, last.Brightness);
+    // The paper was there: no prompt, the sensor was asked.
+    EXPECT_GE(Calls("IO_IsPaperOn"), 1);
+}
+
+TEST_F(ScannerSheetTest, ScanWithoutPaperAsksFirstAndADeclinedPromptKeepsTheDialogOpen) {
+    Configure("sheets", "0");
+    const INT_PTR result = Run(kCustomSettingsPageIndex, [&](HWND sheet) {
+        PressPageButton(sheet, IDC_CUSTOM_SCAN);
+        HWND prompt = WaitForNewDialog(seen_);
+        ASSERT_NE(nullptr, prompt) << "no paper prompt";
+        EXPECT_NE(sheet, prompt);
+        PressButton(prompt, IDCANCEL);
+        ASSERT_TRUE(WaitUntilGone(prompt));
+        Sleep(200);
+        EXPECT_TRUE(IsWindowVisible(sheet));
+        PressPageButton(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(kScanRequestCancelled, result);
+    EXPECT_FALSE(HasSection(kSection));
+    EXPECT_FALSE(HasSection("PRESET_0"));
+}
+
+TEST_F(ScannerSheetTest, SettingsOnlyOkStoresWithoutAskingForPaper) {
+    Configure("sheets", "0");
+    context_.UiMode = kUiModeSettingsOnly;
+    settings_.DPI = 150;
+    const INT_PTR result = Run(kCustomSettingsPageIndex, [&](HWND sheet) {
+        EXPECT_EQ("OK", WindowText(GetDlgItem(CurrentPage(sheet), IDC_CUSTOM_SCAN)));
+        PressPageButton(sheet, IDC_CUSTOM_SCAN);
+    });
+    EXPECT_EQ(kScanWithCurrentSettings, result);
+    EXPECT_EQ(150, ProfileValue(kSection, "DPI"));
+    EXPECT_EQ(0, Calls("IO_IsPaperOn"));
+}
+
+TEST_F(ScannerSheetTest, PresetClickLoadsThePresetAndKeepsItAsTheLastScan) {
+    ScanSettings preset2{};
+    ASSERT_TRUE(LoadPreset(2, &preset2));
+    preset2.DPI = 150;
+    ASSERT_TRUE(SavePreset(2, &preset2));
+    settings_.DPI = 75;
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        PressPageButton(sheet, IDC_PRESET_BUTTON_2);
+    });
+    EXPECT_EQ(1002, result);
+    EXPECT_EQ(150, settings_.DPI);
+    ScanSettings last{};
+    ASSERT_TRUE(LoadPreset(0, &last));
+    EXPECT_EQ(150, last.DPI);
+    EXPECT_EQ(0, ProfileValue(kSection, "PropPage"));
+    // The application's own section keeps what it had.
+    EXPECT_EQ(-12345, ProfileValue(kSection, "DPI"));
+}
+
+TEST_F(ScannerSheetTest, PresetZeroRepeatsTheLastScanWithoutRewritingIt) {
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        PressPageButton(sheet, IDC_PRESET_BUTTON_0);
+    });
+    EXPECT_EQ(1000, result);
+    EXPECT_FALSE(HasSection("PRESET_0"));
+    EXPECT_EQ(0, ProfileValue(kSection, "PropPage"));
+}
+
+TEST_F(ScannerSheetTest, SettingsOnlyPresetIsStoredForTheApplication) {
+    context_.UiMode = kUiModeSettingsOnly;
+    Configure("sheets", "0");
+    ScanSettings preset3{};
+    ASSERT_TRUE(LoadPreset(3, &preset3));
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        PressPageButton(sheet, IDC_PRESET_BUTTON_3);
+    });
+    EXPECT_EQ(1003, result);
+    EXPECT_EQ(preset3.DPI, ProfileValue(kSection, "DPI"));
+    EXPECT_EQ(preset3.ScanMode, ProfileValue(kSection, "ScanMode"));
+    EXPECT_TRUE(HasSection("PRESET_0"));
+    EXPECT_EQ(0, Calls("IO_IsPaperOn"));
+}
+
+TEST_F(ScannerSheetTest, RequestsWithoutAChoiceOrFromTheInformationPageKeepTheDialogOpen) {
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        for (int page : {kPresetPageIndex, kInfoPageIndex, kLanguagePageIndex}) {
+            SelectTab(sheet, page);
+            EXPECT_EQ(page, ActiveTab(sheet));
+            PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+            Sleep(150);
+            EXPECT_TRUE(IsWindow(sheet)) << page;
+        }
+        PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(kScanRequestCancelled, result);
+    EXPECT_FALSE(HasSection(kSection));
+}
+
+TEST_F(ScannerSheetTest, ChoosingALanguageStoresItAndReopensOnTheLanguagePageInIt) {
+    std::string reopenedTitle;
+    int reopenedTab = -1;
+    const ScanRequest request = RunDialog([&](HWND sheet) {
+        SelectTab(sheet, kLanguagePageIndex);
+        PressPageButton(sheet, IDC_LANGUAGE_FRENCH);
+        ASSERT_TRUE(WaitUntilGone(sheet));
+        HWND again = WaitForNewDialog(seen_);
+        ASSERT_NE(nullptr, again) << "the dialog did not come back";
+        reopenedTitle = TabTitle(again, kPresetPageIndex);
+        reopenedTab = ActiveTab(again);
+        PostMessageA(again, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(WaitUntilGone(again));
+    });
+    EXPECT_EQ(kScanRequestCancelled, request);
+    EXPECT_EQ(LanguageFrench, GetLanguage());
+    EXPECT_EQ(1211, ProfileValue("MAIN", "Language"));
+    EXPECT_EQ(Localized(LanguageFrench, texts::PredefinedSetting), reopenedTitle);
+    EXPECT_EQ(kLanguagePageIndex, reopenedTab);
+}
+
+TEST_F(ScannerSheetTest, EveryWayOfCancellingEndsWithMinusOne) {
+    const std::vector<std::pair<const char*, std::function<void(HWND)>>> ways = {
+        {"page Cancel button", [](HWND sheet) { PressPageButton(sheet, IDCANCEL); }},
+        {"Escape", [](HWND sheet) { PressKey(sheet, VK_ESCAPE); }},
+        {"close box", [](HWND sheet) { PressCloseBox(sheet); }},
+        {"suspend", [](HWND sheet) { PostMessageA(sheet, WM_POWERBROADCAST, PBT_APMSUSPEND, 0); }},
+    };
+    for (const auto& way : ways) {
+        const INT_PTR result = Run(kCustomSettingsPageIndex, way.second);
+        EXPECT_EQ(kScanRequestCancelled, result) << way.first;
+    }
+    EXPECT_FALSE(HasSection(kSection));
+}
+
+TEST_F(ScannerSheetTest, OtherPowerEventsAreAcceptedAndChangeNothing) {
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        EXPECT_EQ(TRUE, SendMessageA(sheet, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0));
+        Sleep(100);
+        EXPECT_TRUE(IsWindow(sheet));
+        PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(kScanRequestCancelled, result);
+}
+
+TEST_F(ScannerSheetTest, QuitDuringTheDialogCancelsItAndReachesTheThreadsOwnLoop) {
+    const DWORD thread = GetCurrentThreadId();
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND) { PostThreadMessageA(thread, WM_QUIT, 7, 0); });
+    EXPECT_EQ(kScanRequestCancelled, result);
+    MSG quit = {};
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, quit.wParam);
+}
+
+TEST_F(ScannerSheetTest, ApplicationWindowDestroyedUnderTheDialogEndsItAsCancelled) {
+    HWND owner = OwnerHwnd();
+    const ScanRequest request = RunDialog([&](HWND) { PostMessageA(owner, WM_CLOSE, 0, 0); });
+    EXPECT_EQ(kScanRequestCancelled, request);
+    EXPECT_FALSE(IsWindow(owner));
+}
+
+TEST_F(ScannerSheetTest, FeedIsSwitchedOnOncePerSheetLaidInAndNotWhilePollingIsSuspended) {
+    Configure("sheets", "0");
+    auto feeds = [&] { return Calls("IO_FeedOn"); };
+    const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
+        Sleep(400);
+        EXPECT_EQ(0, feeds());
+        Configure("sheets", "1");
+        EXPECT_TRUE(WaitFor([&] { return feeds() == 1; }));
+        Sleep(500);
+        EXPECT_EQ(1, feeds()) << "the same sheet fed twice";
+
+        Configure("sheets", "0");
+        Sleep(400);
+        SendMessageA(sheet, kFeedPollingMessage, 0, 0);
+        Configure("sheets", "1");
+        Sleep(500);
+        EXPECT_EQ(1, feeds()) << "fed while polling was suspended";
+        SendMessageA(sheet, kFeedPollingMessage, 1, 0);
+        EXPECT_TRUE(WaitFor([&] { return feeds() == 2; }));
+
+        Configure("sheets", "0");
+        Sleep(400);
+        Configure("sheets", "1");
+        EXPECT_TRUE(WaitFor([&] { return feeds() == 3; }));
+        PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(kScanRequestCancelled, result);
+    Sleep(400);
+    EXPECT_EQ(3, feeds()) << "polling went on after the dialog";
+}
+
+TEST_F(ScannerSheetTest, HelpOnTheSheetShowsThePopupOfTheControl) {
+    HelpRecordingSheet sheet(context_, OwnerHwnd(), kPresetPageIndex);
+    const INT_PTR result = Run(sheet, [&](HWND hwnd) {
+        for (int control : {IDOK, IDCANCEL, 1026, 1500}) {
+            HELPINFO help = {};
+            help.cbSize = sizeof help;
+            help.iContextType = HELPINFO_WINDOW;
+            help.iCtrlId = control;
+            EXPECT_EQ(TRUE, SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)));
+        }
+        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(kScanRequestCancelled, result);
+    EXPECT_EQ((std::vector<DWORD>{17003, 17002, 19054, 17050}), sheet.shown);
+}
+
+TEST_F(ScannerSheetTest, CustomSettingsPageShowsTheFreeDiskSpaceOfTheModuleDrive) {
+    const std::string helpFile = "C:\\windows\\TAVIXSRC.hlp";
+    app_.SetHelpFilePath(helpFile.c_str());
+    std::string label;
+    Run(kCustomSettingsPageIndex, [&](HWND sheet) {
+        label = WindowText(GetDlgItem(CurrentPage(sheet), IDC_CUSTOM_FREE_DISK));
+        SaveWindowPng(sheet, ScreenshotPath("scanner-sheet-custom-en.png"));
+        PressPageButton(sheet, IDCANCEL);
+    });
+    app_.SetHelpFilePath(nullptr);
+    EXPECT_EQ(0u, label.find("Free disk space: ")) << label;
+    const bool megabytes = label.size() > 3 && label.compare(label.size() - 3, 3, " MB") == 0;
+    const bool gigabytes = label.size() > 3 && label.compare(label.size() - 3, 3, " GB") == 0;
+    EXPECT_TRUE(megabytes || gigabytes) << label;
+}
