@@ -29,9 +29,12 @@ void ManagerLink::Unbind() {
     entry_ = nullptr;
 }
 
-bool ManagerLink::ForwardNotification(TW_IDENTITY& origin, TW_IDENTITY& dest, TW_UINT16 code) const {
+bool ManagerLink::ForwardNotification(TW_IDENTITY& origin, TW_IDENTITY& dest, TW_UINT16 code,
+                                      TW_UINT16* answer) const {
+    TW_UINT16 ignored = 0;
+    TW_UINT16& result = answer ? *answer : ignored;
     if (entry_) {
-        entry_(&origin, &dest, DG_CONTROL, DAT_NULL, code, nullptr);
+        result = entry_(&origin, &dest, DG_CONTROL, DAT_NULL, code, nullptr);
         return true;
     }
     // The manager is already loaded in the application; this only takes a
@@ -40,6 +43,6 @@ bool ManagerLink::ForwardNotification(TW_IDENTITY& origin, TW_IDENTITY& dest, TW
     if (!manager) return false;
     auto entry = ProcAddress<DSMENTRYPROC>(manager.Get(), "DSM_Entry");
     if (!entry) return false;
-    entry(&origin, &dest, DG_CONTROL, DAT_NULL, code, nullptr);
+    result = entry(&origin, &dest, DG_CONTROL, DAT_NULL, code, nullptr);
     return true;
 }

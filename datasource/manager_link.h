@@ -18,8 +18,9 @@ public:
 
     // Calls DSM_Entry(origin, dest, DG_CONTROL, DAT_NULL, code, null) of the
     // bound manager, or of "TWAIN_32.DLL" when none is bound. False when no
-    // manager could be called.
-    bool ForwardNotification(TW_IDENTITY& origin, TW_IDENTITY& dest, TW_UINT16 code) const;
+    // manager could be called; `answer` (may be null) gets the manager's TWRC.
+    bool ForwardNotification(TW_IDENTITY& origin, TW_IDENTITY& dest, TW_UINT16 code,
+                             TW_UINT16* answer = nullptr) const;
 
 private:
     HMODULE module_ = nullptr;

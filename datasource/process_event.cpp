@@ -14,7 +14,15 @@ TW_UINT16 ProcessEvent(pTW_IDENTITY, TW_MEMREF data) {
     if (NotifyMsgId == 0 || !message || message->message != NotifyMsgId) return TWRC_NOTDSEVENT;
     // Without a manager to call the notification is dropped; the event is
     // still the source's.
-    app.Manager.ForwardNotification(app.SourceIdentity, app.AppIdentity,
-                                    static_cast<TW_UINT16>(message->wParam & 0xFFFF));
+    const auto code = static_cast<TW_UINT16>(message->wParam & 0xFFFF);
+    TW_UINT16 answer = TWRC_SUCCESS;
+    if (app.Manager.ForwardNotification(app.SourceIdentity, app.AppIdentity, code, &answer) &&
+        answer != TWRC_SUCCESS && code == MSG_CLOSEDSOK) {
+        // A manager that knows only the TWAIN 1.x codes refuses MSG_CLOSEDSOK;
+        // without a fallback the application would wait for ever for the end
+        // of the settings dialog. The settings are stored by then, so a close
+        // request ends it the same way.
+        app.Manager.ForwardNotification(app.SourceIdentity, app.AppIdentity, MSG_CLOSEDSREQ);
+    }
     return TWRC_DSEVENT;
 }

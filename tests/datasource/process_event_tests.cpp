@@ -113,6 +113,32 @@ TEST_F(ProcessEvent, NotificationsReachTheApplicationThroughTheManager) {
               manager.Calls());
 }
 
+TEST_F(ProcessEvent, SettingsAcceptedBecomesACloseRequestForAManagerThatRefusesIt) {
+    TempFolder logFolder("dsm");
+    FakeManager manager(logFolder.File("calls.txt"));
+    ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
+    ASSERT_EQ(TWRC_SUCCESS, Open());
+    ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());
+    Notifications();
+    const UINT notify = RegisterWindowMessageA("Tavix Scanner_TWAIN");
+    MSG accepted{window_.Handle(), notify, MSG_CLOSEDSOK, 0, 0, {0, 0}};
+    TW_UINT16 twMessage = 0;
+
+    // A manager that knows the code passes it on, and nothing else.
+    EXPECT_EQ(TWRC_DSEVENT, Process(&accepted, twMessage));
+    const std::string known = "origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0103 data=null\n";
+    EXPECT_EQ(known, manager.Calls());
+
+    // One that refuses it (Wine's TWAIN_32.DLL) gets the close request instead.
+    SetEnvironmentVariableA("TAVIX_FAKE_MANAGER_REFUSE", "0x0103");
+    EXPECT_EQ(TWRC_DSEVENT, Process(&accepted, twMessage));
+    SetEnvironmentVariableA("TAVIX_FAKE_MANAGER_REFUSE", nullptr);
+    EXPECT_EQ(MSG_NULL, twMessage);
+    EXPECT_EQ(known + known +
+                  "origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0102 data=null\n",
+              manager.Calls());
+}
+
 // An application that talks to the source through a TWAIN 2 manager,
 // TWAINDSM.DLL, which loads the source and calls its DS_Entry itself.
 class Twain2Manager : public ProcessEvent {

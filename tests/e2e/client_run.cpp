@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -123,6 +125,24 @@ BOOL CALLBACK FindProgressWindow(HWND hwnd, LPARAM param) {
     return FALSE;
 }
 
+struct SheetSearch {
+    DWORD process;
+    const std::vector<HWND>* seen;
+    HWND found;
+};
+
+// A visible tabbed dialog of the client that the script has not had yet.
+BOOL CALLBACK FindScannerDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<SheetSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
+    if (!FindWindowExA(hwnd, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
+    if (std::find(search->seen->begin(), search->seen->end(), hwnd) != search->seen->end()) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
 }  // namespace
 
 const ScanBuild& TestedBuild() {
@@ -171,6 +191,7 @@ ClientResult RunClient(const ClientRunOptions& options) {
     });
     {
         MessageBoxWatcher boxes(options.messageBoxAnswers, process.dwProcessId);
+        std::vector<HWND> seenDialogs;
         const DWORD deadline = GetTickCount() + static_cast<DWORD>(options.timeoutSeconds) * 1000;
         while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
             if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
@@ -178,6 +199,19 @@ ClientResult RunClient(const ClientRunOptions& options) {
                 WaitForSingleObject(process.hProcess, INFINITE);
                 timedOut = true;
                 break;
+            }
+            if (options.dialogScript) {
+                seenDialogs.erase(std::remove_if(seenDialogs.begin(), seenDialogs.end(),
+                                                 [](HWND hwnd) { return !IsWindow(hwnd); }),
+                                  seenDialogs.end());
+                SheetSearch sheets{process.dwProcessId, &seenDialogs, nullptr};
+                EnumWindows(FindScannerDialog, reinterpret_cast<LPARAM>(&sheets));
+                if (sheets.found) {
+                    seenDialogs.push_back(sheets.found);
+                    // Let it finish laying out its first page.
+                    Sleep(150);
+                    options.dialogScript(sheets.found, ++result.dialogsShown);
+                }
             }
             ProgressSearch search{process.dwProcessId, nullptr};
             EnumWindows(FindProgressWindow, reinterpret_cast<LPARAM>(&search));

@@ -5,6 +5,7 @@
 
 #include "support/message_box_watcher.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct ClientRunOptions {
     std::string scannerLogFile;      // BRSVIO_LOG of the client
     std::vector<int> messageBoxAnswers = {IDOK};
     bool cancelProgress = false;     // press Cancel in the first progress window
+    // Called on the watching thread with each scanner dialog (a tabbed
+    // window of the client) as it appears, numbered from 1.
+    std::function<void(HWND sheet, int display)> dialogScript;
     int timeoutSeconds = 120;
 };
 
@@ -42,6 +46,7 @@ struct ClientResult {
     bool progressShown = false;
     bool cancelPressed = false;
     bool ranAs32Bit = false;                // the client's process was a 32-bit one
+    int dialogsShown = 0;                   // scanner dialogs handed to dialogScript
 };
 
 ClientResult RunClient(const ClientRunOptions& options);

@@ -22,6 +22,8 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
     GetClassNameA(hwnd, className, sizeof className);
     if (std::string(className) != "#32770") return TRUE;
     if (FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr)) return TRUE;
+    // The source's tabbed dialog is driven by the test itself.
+    if (FindWindowExA(hwnd, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
     if (std::find(search->skip->begin(), search->skip->end(), hwnd) != search->skip->end())
         return TRUE;
     search->found = hwnd;

@@ -147,8 +147,10 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
     if (outcome == Outcome::Done && pageNumber == pagesBefore) {
         // The user closed the source's dialog without scanning, or only
         // accepted its settings.
-        if (o.uiOnly && closedOk)
-            std::printf("settings accepted\n");
+        // A manager that knows only TWAIN 1.x codes turns the settings
+        // dialog's MSG_CLOSEDSOK into a close request.
+        if (o.uiOnly)
+            std::printf(closedOk ? "settings accepted\n" : "settings dialog closed\n");
         else if (o.showUi && closeRequested)
             outcome = Outcome::Cancelled;
         else

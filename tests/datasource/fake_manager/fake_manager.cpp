@@ -1,11 +1,14 @@
 // A stand-in for the TWAIN manager TWAIN_32.DLL: its DSM_Entry writes every
 // call it gets as one line to the file named by TAVIX_FAKE_MANAGER_LOG, so a
-// test can see exactly what the data source forwarded.
+// test can see exactly what the data source forwarded. A DAT_NULL code named
+// (in hex, e.g. 0x0103) by TAVIX_FAKE_MANAGER_REFUSE is logged and refused,
+// as a manager that does not know it would.
 #include "datasource/twain.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -42,5 +45,9 @@ extern "C" TW_UINT16 WINAPI DSM_Entry(pTW_IDENTITY pOrigin, pTW_IDENTITY pDest, 
     DWORD done = 0;
     WriteFile(file, line, static_cast<DWORD>(written), &done, nullptr);
     CloseHandle(file);
+    char refused[16] = {};
+    if (DAT == DAT_NULL && GetEnvironmentVariableA("TAVIX_FAKE_MANAGER_REFUSE", refused, sizeof refused) &&
+        std::strtoul(refused, nullptr, 16) == MSG)
+        return TWRC_FAILURE;
     return TWRC_SUCCESS;
 }

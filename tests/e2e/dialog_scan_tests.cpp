@@ -1,0 +1,218 @@
+// The scanner dialog of the source, shown through Wine's manager to the
+// command-line client and worked as a user would: a preset scans, Cancel
+// asks to be closed, the settings-only dialog accepts, the language switch
+// reopens the dialog, and the start page follows the last request.
+#include "e2e/client_scan_test.h"
+#include "support/build_tree.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// The client's profile section and the profile of this Wine user.
+constexpr const char* kClientSection = "TAVIXTWAINCLIEN";
+
+std::string ProfilePath() {
+    char folder[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder);
+    return std::string(folder) + "\\Orvane\\TAVIXSRC.INI";
+}
+
+int ProfileValue(const char* section, const char* key) {
+    return static_cast<int>(GetPrivateProfileIntA(section, key, -12345, ProfilePath().c_str()));
+}
+
+HWND PageOf(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+
+int ActiveTabOf(HWND sheet) {
+    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    return tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+void Click(HWND sheet, int id) {
+    HWND page = PageOf(sheet);
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Keeps the user's profile as it was: the client's section and the
+// language are put back whatever the test did.
+class ProfileGuard {
+public:
+    ProfileGuard() {
+        existed_ = GetFileAttributesA(ProfilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+        language_ = ProfileValue("MAIN", "Language");
+        WritePrivateProfileStringA(kClientSection, nullptr, nullptr, ProfilePath().c_str());
+    }
+    ~ProfileGuard() {
+        if (!existed_) {
+            // Flush the profile cache before the file goes.
+            WritePrivateProfileStringA(nullptr, nullptr, nullptr, ProfilePath().c_str());
+            DeleteFileA(ProfilePath().c_str());
+            return;
+        }
+        WritePrivateProfileStringA(kClientSection, nullptr, nullptr, ProfilePath().c_str());
+        WritePrivateProfileStringA("MAIN", "Language",
+                                   language_ == -12345 ? nullptr : std::to_string(language_).c_str(),
+                                   ProfilePath().c_str());
+    }
+
+private:
+    bool existed_ = false;
+    int language_ = -12345;
+};
+
+class DialogScan : public ClientScanTest {
+protected:
+    ClientResult RunWithDialog(std::vector<std::string> arguments,
+                               std::function<void(HWND, int)> script) {
+        arguments.insert(arguments.end(), {"--indicators", "off", "--timeout", "60"});
+        ClientRunOptions options;
+        options.dialogScript = std::move(script);
+        options.timeoutSeconds = 90;
+        return Run(arguments, options);
+    }
+
+    std::vector<ReplayedPage> ScannedPages() const {
+        std::vector<ReplayedPage> pages;
+        std::string error;
+        EXPECT_TRUE(ReplayScannerLog(ScannerLog(), scanner_, pages, error)) << error;
+        return pages;
+    }
+
+    ProfileGuard profile_;
+};
+
+constexpr int kGrayPresetButton = 1123;   // preset 3: gray, 200 dpi, letter
+constexpr int kCustomScanButton = 1001;
+constexpr int kFrenchButton = 1073;
+
+TEST_F(DialogScan, PresetClickScansWithThePresetsSettings) {
+    Scanner("sheets", "1");
+    int tab = -1;
+    const ClientResult result = RunWithDialog({"--ui"}, [&](HWND sheet, int) {
+        tab = ActiveTabOf(sheet);
+        Click(sheet, kGrayPresetButton);
+    });
+    ASSERT_EQ(0, result.exitCode) << result.output;
+    EXPECT_EQ(1, result.dialogsShown);
+    EXPECT_EQ(0, tab);
+    EXPECT_TRUE(HasLine(result, "source enabled, modal dialog"));
+    EXPECT_TRUE(HasLine(result, "notification: MSG_XFERREADY"));
+    EXPECT_TRUE(result.messageBoxes.empty());
+    const std::vector<ReplayedPage> pages = ScannedPages();
+    ASSERT_EQ(1u, pages.size());
+    EXPECT_EQ(1, pages[0].scanMode);   // grayscale
+    EXPECT_EQ(1700, pages[0].width);   // 8.5 inches at 200 dpi
+    EXPECT_TRUE(PageMatchesScanner(1, pages[0].lines, 8));
+    EXPECT_EQ(0, ProfileValue(kClientSection, "PropPage"));
+}
+
+TEST_F(DialogScan, CancelEndsWithTheCloseRequestAndNoPage) {
+    const ClientResult result = RunWithDialog({"--ui"}, [](HWND sheet, int) { Click(sheet, IDCANCEL); });
+    EXPECT_EQ(3, result.exitCode) << result.output;
+    EXPECT_TRUE(HasLine(result, "notification: MSG_CLOSEDSREQ"));
+    EXPECT_TRUE(HasLine(result, "source disabled"));
+    EXPECT_TRUE(HasLine(result, "0 page(s) scanned"));
+}
+
+TEST_F(DialogScan, SettingsOnlyDialogStoresTheSettingsAndEndsWithACloseThroughWinesManager) {
+    std::string okText;
+    int tab = -1;
+    const ClientResult result = RunWithDialog({"--ui-only"}, [&](HWND sheet, int) {
+        tab = ActiveTabOf(sheet);
+        okText = TextOf(GetDlgItem(PageOf(sheet), kCustomScanButton));
+        Click(sheet, kCustomScanButton);
+    });
+    ASSERT_EQ(0, result.exitCode) << result.output;
+    EXPECT_EQ(1, tab);
+    EXPECT_EQ("OK", okText);
+    // Wine's manager refuses MSG_CLOSEDSOK; the source asks to be closed instead.
+    EXPECT_TRUE(HasLine(result, "notification: MSG_CLOSEDSREQ"));
+    EXPECT_TRUE(HasLine(result, "settings dialog closed"));
+    EXPECT_EQ(1, ProfileValue(kClientSection, "PropPage"));
+    EXPECT_NE(-12345, ProfileValue(kClientSection, "DPI"));
+}
+
+TEST_F(DialogScan, SettingsOnlyDialogEndsWithSettingsAcceptedThroughATwain2Manager) {
+    if (TestedBuild().arch != "x86_64") GTEST_SKIP() << "no stand-in TWAINDSM.DLL for " << TestedBuild().arch;
+    const std::string dsmLog = folder_.File("twaindsm.log");
+    SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", TestedBuild().source.c_str());
+    SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", dsmLog.c_str());
+    const ClientResult result =
+        RunWithDialog({"--manager", BuildTreePath("bin/fake_twaindsm/TWAINDSM.DLL"), "--ui-only"},
+                      [&](HWND sheet, int) { Click(sheet, kCustomScanButton); });
+    SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", nullptr);
+    SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", nullptr);
+    ASSERT_EQ(0, result.exitCode) << result.output;
+    EXPECT_TRUE(HasLine(result, "notification: MSG_CLOSEDSOK"));
+    EXPECT_TRUE(HasLine(result, "settings accepted"));
+    EXPECT_EQ("DAT_NULL from 2:Tavix Scanner msg=0x0103\n", ReadWholeFile(dsmLog));
+}
+
+TEST_F(DialogScan, CustomSettingsScanOpensOnThatPageNextTime) {
+    Scanner("sheets", "2");
+    const ClientResult first = RunWithDialog({"--ui", "--resolution", "100", "--pixel-type", "gray"},
+                                             [](HWND sheet, int) {
+                                                 PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+                                                 Sleep(200);
+                                                 Click(sheet, kCustomScanButton);
+                                             });
+    ASSERT_EQ(0, first.exitCode) << first.output;
+    const std::vector<ReplayedPage> pages = ScannedPages();
+    ASSERT_EQ(1u, pages.size());
+    EXPECT_EQ(1, pages[0].scanMode);
+    EXPECT_EQ(850, pages[0].width);  // the negotiated 100 dpi
+    EXPECT_TRUE(PageMatchesScanner(1, pages[0].lines, 8));
+
+    int tab = -1;
+    const ClientResult second = RunWithDialog({"--ui"}, [&](HWND sheet, int) {
+        tab = ActiveTabOf(sheet);
+        Click(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(3, second.exitCode) << second.output;
+    EXPECT_EQ(1, tab);
+}
+
+TEST_F(DialogScan, LanguageSwitchReopensTheDialogInFrenchOnTheLanguagePage) {
+    int reopenedTab = -1;
+    bool frenchEnabled = true;
+    bool englishEnabled = false;
+    std::string cancelText;
+    const ClientResult result = RunWithDialog({"--ui"}, [&](HWND sheet, int display) {
+        if (display == 1) {
+            PostMessageA(sheet, PSM_SETCURSEL, 3, 0);
+            Sleep(200);
+            Click(sheet, kFrenchButton);
+            return;
+        }
+        reopenedTab = ActiveTabOf(sheet);
+        HWND page = PageOf(sheet);
+        frenchEnabled = IsWindowEnabled(GetDlgItem(page, kFrenchButton)) != FALSE;
+        englishEnabled = IsWindowEnabled(GetDlgItem(page, 1070)) != FALSE;
+        // The Custom Settings page speaks French too.
+        PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+        Sleep(200);
+        cancelText = TextOf(GetDlgItem(PageOf(sheet), IDCANCEL));
+        Click(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(3, result.exitCode) << result.output;
+    EXPECT_EQ(2, result.dialogsShown);
+    EXPECT_EQ(3, reopenedTab);
+    EXPECT_FALSE(frenchEnabled);
+    EXPECT_TRUE(englishEnabled);
+    EXPECT_EQ("Annuler", cancelText);
+    EXPECT_EQ(1211, ProfileValue("MAIN", "Language"));
+}
+
+}  // namespace
