@@ -280,9 +280,9 @@ const LocalizedText ResolutionLabel = {{
 
 const LocalizedText ScanSizeLabel = {{
     "Scan size:",
-    "Format de numérisation :",
-    "Tamaño de digitalización:",
-    "Formato di scansione:",
+    "Format :",
+    "Tamaño:",
+    "Formato:",
     "Scanformat:",
 }};
 
@@ -375,10 +375,10 @@ const LocalizedText DeletePreviewImage = {{
 
 const LocalizedText CopyFromCustomSettings = {{
     "Copy from Custom Settings",
-    "Copier depuis les réglages personnalisés",
-    "Copiar de la configuración personalizada",
-    "Copia dalle impostazioni personalizzate",
-    "Aus benutzerdefinierten Einstellungen kopieren",
+    "Copier les réglages personnalisés",
+    "Copiar configuración personalizada",
+    "Copia impostazioni personalizzate",
+    "Benutzereinstellungen kopieren",
 }};
 
 const LocalizedText CalibratePeriodically = {{
