@@ -1,10 +1,12 @@
 // A tooltip control of the common controls library, owned: destroyed with
 // the object. One tool (id 1) covers the client area of the window it is
-// made for.
+// made for. The tool does not subclass that window: the owner of the loop
+// hands the mouse messages over with TTM_RELAYEVENT.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -45,7 +47,7 @@ public:
         if (!hwnd_) return false;
         TOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0;
         tool.hwnd = owner_;
         tool.uId = kToolId;
         tool.lpszText = const_cast<char*>(text.c_str());

@@ -6,6 +6,7 @@
 // NM_RCLICK. Without a picture it draws as a plain push button.
 #pragma once
 
+#include "framework/gdi_object.h"
 #include "framework/owner_drawn.h"
 #include "framework/subclassed_window.h"
 #include "ui/button_tooltip.h"
@@ -54,7 +55,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Sets the window's region to the ellipse of one frame, keeping a copy.
+    void ApplyRegion();
+
     RawStrip strip_;
+    GdiObject<HRGN> region_;
     bool blended_ = false;
     ButtonTooltip tooltip_;
 };

@@ -55,10 +55,10 @@ void TransparentPicture::Draw(HDC dc) const {
     GdiObject<HBITMAP> background(CreateCompatibleBitmap(dc, width_, height_));
     GdiObject<HBITMAP> mask(CreateBitmap(width_, height_, 1, 1, nullptr));
     if (!background || !mask) return;
-    CMemoryDC picture(dc, bitmap_.Get());
-    CMemoryDC result(dc, background.Get());
-    CMemoryDC maskDc(dc, mask.Get());
-    if (!picture || !result || !maskDc) return;
+    CMemoryDC picture(dc), result(dc), maskDc(dc);
+    if (!picture.Select(bitmap_.Get()) || !result.Select(background.Get()) ||
+        !maskDc.Select(mask.Get()))
+        return;
 
     BitBlt(result.Get(), 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
     SetBkColor(picture.Get(), kTransparentColour);

@@ -1,0 +1,64 @@
+#include "ui/button_tooltip.h"
+
+#include <commctrl.h>
+
+namespace {
+constexpr DWORD kHoverTimeMs = 1;
+constexpr int kInitialDelayMs = 200;
+constexpr int kAutoPopMs = 8000;
+constexpr int kMaxTipWidth = 120;
+}  // namespace
+
+bool ButtonTooltip::OnMouseMessage(HWND button, UINT message, LRESULT& result) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (!tracking_) {
+            TRACKMOUSEEVENT track = {};
+            track.cbSize = sizeof track;
+            track.dwFlags = TME_HOVER | TME_LEAVE;
+            track.hwndTrack = button;
+            track.dwHoverTime = kHoverTimeMs;
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+        }
+        return false;
+    case WM_MOUSEHOVER: {
+        hovering_ = true;
+        if (HWND parent = GetParent(button)) SetActiveWindow(parent);
+        InvalidateRect(button, nullptr, TRUE);
+        // A fresh tooltip each time, so that it shows again at once.
+        tooltip_.Destroy();
+        const std::string text = text_;
+        SetText(button, text, true);
+        if (tooltip_.GetSafeHwnd()) tooltip_.Send(TTM_UPDATE);
+        result = 0;
+        return true;
+    }
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        hovering_ = false;
+        InvalidateRect(button, nullptr, TRUE);
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ButtonTooltip::SetText(HWND button, const std::string& text, bool activate) {
+    if (text.empty() || !button) return;
+    if (!tooltip_.GetSafeHwnd()) {
+        if (!tooltip_.Create(button)) return;
+        tooltip_.Send(TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(kInitialDelayMs, 0));
+        tooltip_.Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kAutoPopMs, 0));
+        tooltip_.Send(TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    }
+    text_ = text;
+    tooltip_.SetToolText(text_);
+    tooltip_.Send(TTM_ACTIVATE, activate ? TRUE : FALSE);
+}
+
+void ButtonTooltip::Relay(const MSG& message) const {
+    if (!tooltip_.GetSafeHwnd()) return;
+    MSG copy = message;
+    tooltip_.Send(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+}
