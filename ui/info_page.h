@@ -16,6 +16,9 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // Shows the logo, centred in the left half of the frame around the values.
+    void PlaceLogo();
+
     const ScannerDialogContext& context_;
     TransparentPicture logo_;
 };

@@ -1,0 +1,65 @@
+#include "ui/language_page.h"
+
+#include "localization/language.h"
+#include "resources/language_page_ids.h"
+
+#include <iterator>
+
+namespace {
+
+// The page's command ids in the order of the selection they stand for (the
+// column order of the text table); the ids past the five buttons have no
+// controls.
+constexpr int kIndexIds[] = {IDC_LANGUAGE_ENGLISH, IDC_LANGUAGE_FRENCH, IDC_LANGUAGE_SPANISH,
+                             IDC_LANGUAGE_ITALIAN, IDC_LANGUAGE_GERMAN, 1075,
+                             1076, 1077, IDC_LANGUAGE_LAST};
+static_assert(std::size(kIndexIds) == IDC_LANGUAGE_LAST - IDC_LANGUAGE_ENGLISH + 1,
+              "one index per command of the page");
+
+constexpr float kFullSize = 1.0f;
+
+// The index of command `id`, or -1 for an id outside the page's range.
+int IndexOf(int id) {
+    for (int index = 0; index < static_cast<int>(std::size(kIndexIds)); ++index)
+        if (kIndexIds[index] == id) return index;
+    return -1;
+}
+
+}  // namespace
+
+LanguagePage::LanguagePage(std::string title)
+    : CPropertyPage(IDD_LANGUAGE_PAGE, std::move(title)) {}
+
+bool LanguagePage::OnInitDialog() {
+    for (int id = IDC_LANGUAGE_LAST; id >= IDC_LANGUAGE_ENGLISH; --id) {
+        const int index = IndexOf(id);
+        if (index < 0 || index >= LanguageCount || !Item(id)) continue;
+        CHoverButtonEx& button = buttons_[index];
+        if (button.Bind(*this, id)) button.LoadFromRaw(IDR_LANGUAGE_LAMP, kFullSize);
+    }
+    // The language in use cannot be chosen again; its button shows its
+    // disabled picture.
+    const int current = GetLanguage() - LanguageEnglish;
+    if (current >= 0 && current < LanguageCount) {
+        if (HWND button = buttons_[current].GetSafeHwnd()) EnableWindow(button, FALSE);
+    }
+    return true;
+}
+
+bool LanguagePage::OnCommand(WORD id, WORD notifyCode, HWND control) {
+    const int index = IndexOf(id);
+    if (index < 0) return CPropertyPage::OnCommand(id, notifyCode, control);
+    if (notifyCode != BN_CLICKED) return true;
+    // The ids past the buttons name no language: the scanner dialog would
+    // make 1210 + index the language, and no text exists for it.
+    if (index >= LanguageCount) return true;
+    selected_ = index;
+    if (HWND sheet = SheetHwnd()) PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+bool LanguagePage::PreTranslateMessage(MSG& message) {
+    bool used = false;
+    for (CHoverButtonEx& button : buttons_) used = button.PreTranslateMessage(message) || used;
+    return used;
+}
