@@ -8,6 +8,10 @@
 #   scripts/scan.sh                  one colour page at 150 dpi -> out/page-1.bmp
 #   scripts/scan.sh --sheets DIR     every *.bmp in DIR as a sheet in the feeder,
 #                                    scanned as a batch -> out/sheet-1.bmp ...
+#   scripts/scan.sh --ui             the source's own scanner dialog: pick a
+#                                    preset or press Scan -> out/page-1.bmp
+#                                    (needs a display; --ui-only edits the
+#                                    settings without scanning)
 #   scripts/scan.sh [--sheets DIR] [client options]
 #                                    the client's own options (see --help)
 #
@@ -18,6 +22,16 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TAVIX_BUILD_DIR:-$root/build}"
 out="${TAVIX_OUT:-$root/out}"
 export WINEPREFIX="${TAVIX_PREFIX:-$out/wineprefix}"
+
+# The scanner dialog is a window: without a display the client would wait
+# for a user who cannot see it.
+for arg in "$@"; do
+  if { [ "$arg" = "--ui" ] || [ "$arg" = "--ui-only" ]; } && [ -z "${DISPLAY:-}" ]; then
+    echo "scan: $arg shows the scanner dialog, which needs a display; DISPLAY is not set." >&2
+    echo "scan: run it on a desktop, or give it a virtual one: xvfb-run -a bash scripts/scan.sh $arg" >&2
+    exit 2
+  fi
+done
 
 # Only what the main job runs: the test programs are the test command's.
 bash "$root/scripts/build.sh" --products
@@ -47,6 +61,8 @@ if [ "${1:-}" = "--sheets" ]; then
             --pages -1 --batch --out sheet)
 fi
 [ $# -eq 0 ] && set -- "${defaults[@]}"
+# Alone, --ui keeps the file name of the default scan.
+[ "$*" = "--ui" ] && set -- --ui --out page
 stamp="$out/.scan-started"
 touch "$stamp"
 rm -f "$out"/page-*.bmp "$out"/sheet-*.bmp

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr UINT kRepaintMessage = WM_APP + 1;
+
 // The page's command ids in the order of the selection they stand for (the
 // column order of the text table); the ids past the five buttons have no
 // controls.
@@ -43,6 +45,24 @@ bool LanguagePage::OnInitDialog() {
     if (current >= 0 && current < LanguageCount) {
         if (HWND button = buttons_[current].GetSafeHwnd()) EnableWindow(button, FALSE);
     }
+    return true;
+}
+
+bool LanguagePage::OnNotify(const NMHDR& header, LRESULT& result) {
+    if (header.code != PSN_SETACTIVE) return false;
+    // Shown: the picture's first paint may come after the buttons' and
+    // cover them, so everything is painted again, the buttons last.
+    PostMessageA(GetSafeHwnd(), kRepaintMessage, 0, 0);
+    result = 0;
+    return true;
+}
+
+bool LanguagePage::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != kRepaintMessage) return false;
+    RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (const CHoverButtonEx& button : buttons_)
+        if (HWND hwnd = button.GetSafeHwnd()) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    result = 0;
     return true;
 }
 

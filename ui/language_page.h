@@ -22,6 +22,8 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     CHoverButtonEx buttons_[5];  // by index

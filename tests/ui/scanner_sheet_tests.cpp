@@ -45,7 +45,8 @@ protected:
 }  // namespace
 
 TEST_F(ScannerSheetTest, ShowsFourLocalizedTabsWithoutTheButtonRowCentredOnTheApplication) {
-    for (LanguageId language : {LanguageEnglish, LanguageGerman}) {
+    const char* const names[] = {"en", "fr", "es", "it", "de"};
+    for (LanguageId language : {LanguageEnglish, LanguageFrench, LanguageSpanish, LanguageItalian, LanguageGerman}) {
         UseLanguage(language);
         const std::vector<std::string> titles = {
             Localized(language, texts::PredefinedSetting), Localized(language, texts::CustomSettings),
@@ -62,6 +63,12 @@ TEST_F(ScannerSheetTest, ShowsFourLocalizedTabsWithoutTheButtonRowCentredOnTheAp
             EXPECT_NEAR((owner.left + owner.right) / 2, (self.left + self.right) / 2, 1);
             EXPECT_NEAR((owner.top + owner.bottom) / 2, (self.top + self.bottom) / 2, 1);
             EXPECT_EQ(kPresetPageIndex, ActiveTab(sheet));
+            for (int page = 0; page < 4; ++page) {
+                SelectTab(sheet, page);
+                Sleep(150);
+                SaveWindowPng(sheet, ScreenshotPath(std::string("scanner-sheet-") + names[language - LanguageEnglish] +
+                                                    "-page" + std::to_string(page) + ".png"));
+            }
             PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
         });
         EXPECT_EQ(kScanRequestCancelled, result);
@@ -323,3 +330,4 @@ TEST_F(ScannerSheetTest, CustomSettingsPageShowsTheFreeDiskSpaceOfTheModuleDrive
     const bool gigabytes = label.size() > 3 && label.compare(label.size() - 3, 3, " GB") == 0;
     EXPECT_TRUE(megabytes || gigabytes) << label;
 }
+
