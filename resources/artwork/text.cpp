@@ -39,6 +39,14 @@ void SetSize(FT_Face face, float size) {
 // Unhinted outlines: the letters are drawn once, at their design shapes.
 constexpr FT_Int32 kLoadFlags = FT_LOAD_NO_HINTING;
 
+// The kerning between two glyphs in pixels, 0 for the first glyph of a text.
+float Kerning(FT_Face face, FT_UInt previous, FT_UInt glyph) {
+    if (!previous || !FT_HAS_KERNING(face)) return 0;
+    FT_Vector kern;
+    FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
+    return kern.x / 64.0f;
+}
+
 }  // namespace
 
 Font::Font(const std::string& path) : library_(new Library) {
@@ -62,11 +70,7 @@ float Font::Measure(const std::string& text, float size) const {
     FT_UInt previous = 0;
     for (uint32_t code : CodePoints(text)) {
         const FT_UInt glyph = FT_Get_Char_Index(face, code);
-        if (previous && FT_HAS_KERNING(face)) {
-            FT_Vector kern;
-            FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
-            width += kern.x / 64.0f;
-        }
+        width += Kerning(face, previous, glyph);
         if (FT_Load_Glyph(face, glyph, kLoadFlags) == 0) width += face->glyph->linearHoriAdvance / 65536.0f;
         previous = glyph;
     }
@@ -88,11 +92,7 @@ Mask Font::Render(int width, int height, const std::string& text, float size, fl
     FT_UInt previous = 0;
     for (uint32_t code : CodePoints(text)) {
         const FT_UInt glyph = FT_Get_Char_Index(face, code);
-        if (previous && FT_HAS_KERNING(face)) {
-            FT_Vector kern;
-            FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
-            pen += kern.x / 64.0f;
-        }
+        pen += Kerning(face, previous, glyph);
         previous = glyph;
         if (FT_Load_Glyph(face, glyph, kLoadFlags) != 0) continue;
         // Place the outline at the fractional pen position before rendering.

@@ -3,6 +3,7 @@
 // a data file. Every picture is also written as a PNG preview into the build
 // tree's screenshots folder (artwork-*.png), blended the way the dialogs
 // show it.
+#include "data_source_file.h"
 #include "png_file.h"
 
 #include "framework/handles.h"
@@ -20,22 +21,6 @@
 #include <vector>
 
 namespace {
-
-std::string DataSourcePath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "TAVIXSRC.ds";
-}
-
-std::string ResourceBytes(HMODULE module, LPCSTR type, int id) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-    if (!found) return std::string();
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return std::string();
-    return std::string(static_cast<const char*>(data), SizeofResource(module, found));
-}
 
 // The dialog pages' face colour the previews are blended onto.
 constexpr uint8_t kFace[3] = {240, 240, 240};

@@ -1,6 +1,7 @@
 // TAVIXSRC.ds carries the templates these windows are made from, the same as
 // this program does, and the dialogs find them there when the data source's
 // application object names the module.
+#include "data_source_file.h"
 #include "dialog_driver.h"
 #include "ui_fixture.h"
 
@@ -18,23 +19,6 @@
 #include <cstring>
 
 namespace {
-
-std::string DataSourcePath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "TAVIXSRC.ds";
-}
-
-// The bytes of resource `id` of `type` in `module`, empty when absent.
-std::string ResourceBytes(HMODULE module, LPCSTR type, int id) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-    if (!found) return std::string();
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return std::string();
-    return std::string(static_cast<const char*>(data), SizeofResource(module, found));
-}
 
 TEST(DataSourceResources, CarriesTheTemplatesAndIconOfThisProgram) {
     ModuleHandle source(LoadLibraryExA(DataSourcePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));

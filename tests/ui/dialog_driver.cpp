@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include <commctrl.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -98,4 +100,15 @@ bool TextFits(HWND control, bool wraps) {
     // A button needs room for its border and focus rectangle on either side.
     const int margin = wraps ? 0 : 8;
     return needed.bottom <= client.bottom && needed.right + margin <= client.right;
+}
+
+std::string ToolText(HWND tooltip, HWND button) {
+    char text[512] = {};
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = button;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }

@@ -31,6 +31,9 @@ RECT RectInDialog(HWND dialog, HWND control);
 // the control with the font it is drawn with.
 bool TextFits(HWND control, bool wraps);
 
+// The text of tool 1 of `tooltip`, the tool that covers `button`.
+std::string ToolText(HWND tooltip, HWND button);
+
 // Runs `script` on a second thread; the destructor waits for it.
 class ScriptThread {
 public:

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/property_sheet.h"
+#include "screen_pixels.h"
 
 #include <windows.h>
 
@@ -40,17 +41,5 @@ private:
 // Paints `window` and its children now and lets Wine put it on the screen.
 void PaintNow(HWND window);
 
-// What the screen shows of `rect` (screen coordinates) as top-down rows of
-// blue, green, red bytes, 3 per pixel, no padding.
-struct ScreenPixels {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> bgr;
-    COLORREF At(int x, int y) const {
-        const uint8_t* p = &bgr[(static_cast<size_t>(y) * width + x) * 3];
-        return RGB(p[2], p[1], p[0]);
-    }
-};
-ScreenPixels ReadScreen(const RECT& rect);
 // The client rectangle of `control` in screen coordinates.
 RECT ClientOnScreen(HWND control);

@@ -1,6 +1,6 @@
 #include "png_file.h"
 
-#include "framework/gdi_object.h"
+#include "screen_pixels.h"
 
 #include <algorithm>
 #include <array>
@@ -88,44 +88,15 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
 bool SaveWindowPng(HWND window, const std::string& path) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return false;
-
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HDC memory = CreateCompatibleDC(screen);
-    bool copied = false;
-    if (bitmap && memory) {
-        HGDIOBJ previous = SelectObject(memory, bitmap.Get());
-        copied = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
-        GdiFlush();
-        SelectObject(memory, previous);
+    const ScreenPixels shown = ReadScreen(rect);
+    if (shown.bgr.empty()) return false;
+    std::vector<uint8_t> rgb(shown.bgr.size());
+    for (size_t i = 0; i + 2 < shown.bgr.size(); i += 3) {
+        rgb[i] = shown.bgr[i + 2];
+        rgb[i + 1] = shown.bgr[i + 1];
+        rgb[i + 2] = shown.bgr[i];
     }
-    if (memory) DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (!copied || !bits) return false;
-
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-    const auto* source = static_cast<const uint8_t*>(bits);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const uint8_t* bgr = source + y * stride + x * 3;
-            uint8_t* out = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-            out[0] = bgr[2];
-            out[1] = bgr[1];
-            out[2] = bgr[0];
-        }
-    }
-    return WritePng(path, width, height, rgb);
+    return WritePng(path, shown.width, shown.height, rgb);
 }
 
 std::string ScreenshotPath(const std::string& name) {

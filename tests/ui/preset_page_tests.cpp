@@ -41,17 +41,6 @@ protected:
     }
 };
 
-std::string ToolText(HWND tooltip, HWND button) {
-    char text[512] = {};
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.hwnd = button;
-    tool.uId = 1;
-    tool.lpszText = text;
-    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
 std::string ListEntry(HWND list, int index) {
     char text[256] = {};
     if (SendMessageA(list, CB_GETLBTEXTLEN, index, 0) >= static_cast<LRESULT>(sizeof text)) return "<long>";

@@ -302,18 +302,6 @@ TEST_F(SkinnedButtonTest, RightClick_NotifiesTheParentWithTheButtonsIdAndReturns
     EXPECT_EQ(2u, dialog.notifications.size());
 }
 
-// The tool text of a tooltip window.
-std::string ToolText(HWND tooltip, HWND button) {
-    char text[512] = {};
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.hwnd = button;
-    tool.uId = 1;
-    tool.lpszText = text;
-    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
 void ExpectTooltipSettings(HWND tooltip) {
     EXPECT_EQ(200, SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
     EXPECT_EQ(8000, SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
