@@ -169,8 +169,17 @@ ClientResult RunClient(const ClientRunOptions& options) {
     std::string command = CommandLine(TestedBuild().client, options.arguments);
     std::vector<char> environment = ClientEnvironment(options);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, environment.data(), nullptr,
-                        &startup, &process)) {
+    // Wine now and then fails a process start with an internal error
+    // (1359) while an earlier process is still being torn down; a moment
+    // later the same start succeeds.
+    bool created = false;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        if (attempt > 0) Sleep(250);
+        created = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, environment.data(), nullptr,
+                                 &startup, &process) != FALSE;
+        if (!created && GetLastError() != ERROR_INTERNAL_ERROR) break;
+    }
+    if (!created) {
         result.output = "could not start " + command + ": error " + std::to_string(GetLastError()) + "\n";
         return result;
     }
