@@ -51,3 +51,8 @@
 #define IDC_CUSTOM_SENSOR_LABEL 1046
 // The preview window, made by the page over frame 1025.
 #define IDC_CUSTOM_PREVIEW_WINDOW 1048
+// Sent by the preview window to the page whenever the user changed the frame.
+#define IDC_CUSTOM_FRAME_CHANGED 1047
+// The preview's paper size menu: 1024 + the index of the size name.
+#define IDM_PREVIEW_PAPER_SIZE_FIRST 1024
+#define IDM_PREVIEW_PAPER_SIZE_LAST 1064

@@ -1,11 +1,21 @@
 #include "ui/custom_settings_page.h"
 
+#include "engine/measure_unit.h"
+#include "engine/negotiation_state.h"
+#include "engine/scan_sizes.h"
+#include "engine/scanner_io.h"
 #include "framework/win_app.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
 #include "resources/custom_settings_page_ids.h"
+#include "ui/calibration_dialog.h"
+#include "ui/preview_scan.h"
+#include "ui/scanner_sheet.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -40,6 +50,49 @@ const PageCaption kCaptions[] = {
     {IDC_CUSTOM_SENSOR_LABEL, texts::PaperSensorLabel},
 };
 
+// A tone slider: its range, steps, value label and the settings field it edits.
+struct SliderSetup {
+    int sliderId;
+    int valueId;
+    int low, high, pageSize, tickFrequency;
+    int16_t ScanSettings::*field;
+};
+
+const SliderSetup kSliders[] = {
+    {IDC_CUSTOM_BRIGHTNESS, IDC_CUSTOM_BRIGHTNESS_VALUE, -100, 100, 10, 20,
+     &ScanSettings::Brightness},
+    {IDC_CUSTOM_CONTRAST, IDC_CUSTOM_CONTRAST_VALUE, -100, 100, 10, 20, &ScanSettings::Contrast},
+    {IDC_CUSTOM_GAMMA, IDC_CUSTOM_GAMMA_VALUE, 10, 40, 2, 2, &ScanSettings::Gamma},
+    {IDC_CUSTOM_HIGHLIGHT, IDC_CUSTOM_HIGHLIGHT_VALUE, 5, 255, 5, 15, &ScanSettings::Highlight},
+    {IDC_CUSTOM_SHADOW, IDC_CUSTOM_SHADOW_VALUE, 0, 250, 5, 15, &ScanSettings::Shadow},
+};
+
+constexpr int kHighlightAboveShadow = 5;
+
+const SliderSetup* SliderOf(int sliderId) {
+    for (const SliderSetup& slider : kSliders)
+        if (slider.sliderId == sliderId) return &slider;
+    return nullptr;
+}
+
+std::string SliderText(int sliderId, int value) {
+    char text[32];
+    switch (sliderId) {
+        case IDC_CUSTOM_BRIGHTNESS:
+        case IDC_CUSTOM_CONTRAST: snprintf(text, sizeof text, "%d%%", value); break;
+        case IDC_CUSTOM_GAMMA: snprintf(text, sizeof text, "%4.1f", value / 10.0); break;
+        default: snprintf(text, sizeof text, "%3d", value); break;
+    }
+    return text;
+}
+
+// The last slider report of the process: a report equal to it changes nothing.
+struct SliderReport {
+    int id = 0;
+    int position = -32768;
+};
+SliderReport lastSliderReport;
+
 std::string Text(const LocalizedText& entry) {
     std::string text;
     LoadText(GetLanguage(), entry, text);
@@ -65,30 +118,355 @@ std::string FreeSpaceText(const char* helpPath) {
     return text;
 }
 
+void CheckButton(HWND page, int id, bool checked) {
+    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
 }  // namespace
 
+void ResetSliderReportForTesting() { lastSliderReport = SliderReport(); }
+
+DWORD CustomSettingsHelpId(int controlId) {
+    switch (controlId) {
+        case IDC_CUSTOM_RESET: return 17074;
+        case IDC_CUSTOM_BLACK_WHITE:
+        case IDC_CUSTOM_GRAYSCALE:
+        case IDC_CUSTOM_COLOR: return 17051;
+        case IDC_CUSTOM_RESOLUTION:
+        case IDC_CUSTOM_RESOLUTION_LABEL: return 17052;
+        case IDC_CUSTOM_SCAN_SIZE:
+        case IDC_CUSTOM_SCAN_SIZE_LABEL: return 17053;
+        case IDC_CUSTOM_FILTER:
+        case IDC_CUSTOM_FILTER_LABEL: return 78011;
+        case IDC_CUSTOM_INVERT: return 19063;
+        case IDC_CUSTOM_BRIGHTNESS:
+        case IDC_CUSTOM_BRIGHTNESS_LABEL:
+        case IDC_CUSTOM_BRIGHTNESS_VALUE: return 17073;
+        case IDC_CUSTOM_CONTRAST:
+        case IDC_CUSTOM_CONTRAST_LABEL:
+        case IDC_CUSTOM_CONTRAST_VALUE: return 17075;
+        case IDC_CUSTOM_GAMMA:
+        case IDC_CUSTOM_GAMMA_LABEL:
+        case IDC_CUSTOM_GAMMA_VALUE: return 17076;
+        case IDC_CUSTOM_HIGHLIGHT:
+        case IDC_CUSTOM_HIGHLIGHT_LABEL:
+        case IDC_CUSTOM_HIGHLIGHT_VALUE: return 17078;
+        case IDC_CUSTOM_SHADOW:
+        case IDC_CUSTOM_SHADOW_LABEL:
+        case IDC_CUSTOM_SHADOW_VALUE: return 17079;
+        default: return 0;
+    }
+}
+
 CustomSettingsPage::CustomSettingsPage(ScannerDialogContext& context, std::string title)
-    : CPropertyPage(IDD_CUSTOM_SETTINGS_PAGE, std::move(title)), context_(context) {}
+    : CPropertyPage(IDD_CUSTOM_SETTINGS_PAGE, std::move(title)),
+      context_(context),
+      settings_(context.Settings) {}
 
 bool CustomSettingsPage::OnInitDialog() {
+    SetTexts();
+    HWND page = GetSafeHwnd();
+    preview_ = std::make_unique<PreviewWindow>(settings_, context_.Io);
+    horizontalRuler_.Bind(*this, IDC_CUSTOM_RULER_HORIZONTAL);
+    verticalRuler_.Bind(*this, IDC_CUSTOM_RULER_VERTICAL);
+    light_.Bind(*this, IDC_CUSTOM_SENSOR_LIGHT);
+    if (preview_->CreateOver(page, IDC_CUSTOM_PREVIEW_FRAME, IDC_CUSTOM_PREVIEW_WINDOW)) {
+        PreviewLinks links;
+        links.horizontalRuler = &horizontalRuler_;
+        links.verticalRuler = &verticalRuler_;
+        links.unitButton = Item(IDC_CUSTOM_UNIT);
+        links.widthLabel = Item(IDC_CUSTOM_FRAME_WIDTH);
+        links.heightLabel = Item(IDC_CUSTOM_FRAME_HEIGHT);
+        links.imageSizeLabel = Item(IDC_CUSTOM_IMAGE_SIZE);
+        preview_->Attach(links);
+        preview_->Refresh(kRefreshAfterFrame);
+        preview_->SetGeometry();
+        preview_->SetMode(kPreviewRangeMode);
+        preview_->SetUnit(GetMeasureUnit());
+    }
+    CheckButton(page, IDC_CUSTOM_RANGE_MODE, true);
+    CheckButton(page, IDC_CUSTOM_ZOOM_MODE, false);
+    DisableUnavailableChoices();
+    FillLists();
+    SetUpSliders();
+    ShowSettings();
+    RefreshFreeSpace();
+    SetTimer(page, kSensorTimer, kSensorIntervalMs, nullptr);
+    return true;
+}
+
+void CustomSettingsPage::SetTexts() {
     for (const PageCaption& item : kCaptions) SetItemText(item.id, Text(item.text));
     SetItemText(IDC_CUSTOM_SCAN,
                 Text(context_.UiMode == kUiModeSettingsOnly ? texts::Ok : texts::Scan));
-    RefreshFreeSpace();
-    return true;
+}
+
+void CustomSettingsPage::DisableUnavailableChoices() {
+    // An application that wants one transfer gets one side.
+    if (XferCount == 1) {
+        EnableWindow(Item(IDC_CUSTOM_TWO_SIDES), FALSE);
+        settings_.DoubleSided = 0;
+    }
+    const int modeIds[kPixelTypeCount] = {IDC_CUSTOM_BLACK_WHITE, IDC_CUSTOM_GRAYSCALE,
+                                          IDC_CUSTOM_COLOR};
+    for (int type = 0; type < kPixelTypeCount; ++type)
+        if (!AllowedPixelTypes[type]) EnableWindow(Item(modeIds[type]), FALSE);
+}
+
+void CustomSettingsPage::FillLists() {
+    HWND resolution = Item(IDC_CUSTOM_RESOLUTION);
+    for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i) {
+        if (!AllowedResolutions[i]) continue;
+        char text[16];
+        snprintf(text, sizeof text, "%d", ResolutionList[i]);
+        SendMessageA(resolution, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    HWND size = Item(IDC_CUSTOM_SCAN_SIZE);
+    const std::string userDefined = Text(texts::UserDefined);
+    SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(userDefined.c_str()));
+    std::string name;
+    for (int i = 0; i < kScanSizeCount && GetPaperSizeName(GetLanguage(), i, name); ++i)
+        SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    HWND filter = Item(IDC_CUSTOM_FILTER);
+    for (const LocalizedText* entry : {&texts::FilterNone, &texts::FilterDescreen}) {
+        const std::string text = Text(*entry);
+        SendMessageA(filter, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void CustomSettingsPage::SetUpSliders() {
+    for (const SliderSetup& slider : kSliders) {
+        HWND control = Item(slider.sliderId);
+        SendMessageA(control, TBM_SETRANGEMIN, FALSE, slider.low);
+        SendMessageA(control, TBM_SETRANGEMAX, TRUE, slider.high);
+        SendMessageA(control, TBM_SETPAGESIZE, 0, slider.pageSize);
+        SendMessageA(control, TBM_SETTICFREQ, slider.tickFrequency, 0);
+    }
+}
+
+void CustomSettingsPage::ShowSlider(int sliderId, int value) const {
+    const SliderSetup* slider = SliderOf(sliderId);
+    if (!slider) return;
+    SendMessageA(Item(sliderId), TBM_SETPOS, TRUE, value);
+    SetItemText(slider->valueId, SliderText(sliderId, value));
+}
+
+void CustomSettingsPage::ShowSettings() {
+    HWND page = GetSafeHwnd();
+    if (!page) return;
+    CheckButton(page, IDC_CUSTOM_ONE_SIDE, settings_.DoubleSided == 0);
+    CheckButton(page, IDC_CUSTOM_TWO_SIDES, settings_.DoubleSided != 0);
+    CheckButton(page, IDC_CUSTOM_BLACK_WHITE, settings_.ScanMode == kScanModeBlackWhite);
+    CheckButton(page, IDC_CUSTOM_GRAYSCALE, settings_.ScanMode == kScanModeGray);
+    CheckButton(page, IDC_CUSTOM_COLOR, settings_.ScanMode == kScanModeColor);
+
+    HWND resolution = Item(IDC_CUSTOM_RESOLUTION);
+    int selected = 0;
+    const int count = static_cast<int>(SendMessageA(resolution, CB_GETCOUNT, 0, 0));
+    for (int i = count - 1; i >= 1; --i) {
+        char text[16] = {};
+        if (SendMessageA(resolution, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text))
+            continue;
+        SendMessageA(resolution, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        if (atoi(text) == settings_.DPI) {
+            selected = i;
+            break;
+        }
+    }
+    SendMessageA(resolution, CB_SETCURSEL, selected, 0);
+    SelectScanSize();
+    SendMessageA(Item(IDC_CUSTOM_FILTER), CB_SETCURSEL, settings_.Filter != 0 ? 1 : 0, 0);
+    CheckButton(page, IDC_CUSTOM_INVERT, settings_.Invert != 0);
+    CheckButton(page, IDC_CUSTOM_DETECT_EOP, settings_.DetectEOP != 0);
+    for (const SliderSetup& slider : kSliders) ShowSlider(slider.sliderId, settings_.*slider.field);
+}
+
+void CustomSettingsPage::SelectScanSize() const {
+    SendMessageA(Item(IDC_CUSTOM_SCAN_SIZE), CB_SETCURSEL, FindPaperSize(&settings_), 0);
+}
+
+int CustomSettingsPage::SelectedIndex(int listId) const {
+    return static_cast<int>(SendMessageA(Item(listId), CB_GETCURSEL, 0, 0));
 }
 
 void CustomSettingsPage::RefreshFreeSpace() {
     if (!GetSafeHwnd()) return;
     const CWinApp* app = CWinApp::Current();
     SetItemText(IDC_CUSTOM_FREE_DISK, FreeSpaceText(app ? app->HelpFilePath() : nullptr));
+    if (preview_) preview_->Refresh(kRefreshRepaint);
+}
+
+void CustomSettingsPage::OnSlider(HWND slider) {
+    const int id = GetDlgCtrlID(slider);
+    const SliderSetup* setup = SliderOf(id);
+    if (!setup) return;
+    const int position = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+    if (id == lastSliderReport.id && position == lastSliderReport.position) return;
+    settings_.*setup->field = static_cast<int16_t>(position);
+    SetItemText(setup->valueId, SliderText(id, position));
+    // Highlight stays at least 5 above shadow, whichever of them moved.
+    if (id == IDC_CUSTOM_HIGHLIGHT && position - kHighlightAboveShadow < settings_.Shadow) {
+        settings_.Shadow = static_cast<int16_t>(position - kHighlightAboveShadow);
+        ShowSlider(IDC_CUSTOM_SHADOW, settings_.Shadow);
+    } else if (id == IDC_CUSTOM_SHADOW && settings_.Highlight < position + kHighlightAboveShadow) {
+        settings_.Highlight = static_cast<int16_t>(position + kHighlightAboveShadow);
+        ShowSlider(IDC_CUSTOM_HIGHLIGHT, settings_.Highlight);
+    }
+    if (preview_) preview_->Refresh(kRefreshAfterTone);
+    lastSliderReport = {id, position};
+}
+
+void CustomSettingsPage::SelectMode(int mode) {
+    if (preview_) preview_->SetMode(mode);
+    CheckButton(GetSafeHwnd(), IDC_CUSTOM_RANGE_MODE, mode == kPreviewRangeMode);
+    CheckButton(GetSafeHwnd(), IDC_CUSTOM_ZOOM_MODE, mode == kPreviewZoomMode);
+}
+
+void CustomSettingsPage::OnReset() {
+    settings_.DetectEOP = 0;
+    settings_.Filter = 0;
+    settings_.Invert = 0;
+    settings_.Brightness = 0;
+    settings_.Contrast = 0;
+    settings_.Gamma = 18;
+    settings_.Highlight = 255;
+    settings_.Shadow = 0;
+    SelectMode(kPreviewRangeMode);
+    ShowSettings();
+    if (preview_) preview_->Refresh(kRefreshAfterReset);
+}
+
+void CustomSettingsPage::OnPreviewButton() {
+    const std::string path = PreviewFilePath();
+    HWND sheet = SheetHwnd();
+    if (PreviewFileExists(path)) {
+        if (AskAndDeletePreview(*this, path) && preview_) preview_->Refresh(kRefreshReload);
+        return;
+    }
+    // The scanner dialog must not feed the sheet on while it is scanned.
+    if (sheet) SendMessageA(sheet, kFeedPollingMessage, 0, 0);
+    MakePreviewScan(*this, context_.Io, settings_, path);
+    if (sheet) SendMessageA(sheet, kFeedPollingMessage, 1, 0);
+    if (preview_) preview_->Refresh(kRefreshReload);
 }
 
 bool CustomSettingsPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
-    if (id == IDC_CUSTOM_SCAN && notifyCode == BN_CLICKED) {
-        // The scanner dialog decides what a scan request means.
-        if (HWND sheet = SheetHwnd()) SendMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        return true;
+    HWND page = GetSafeHwnd();
+    switch (id) {
+        case IDC_CUSTOM_SCAN:
+            if (notifyCode != BN_CLICKED) break;
+            // The scanner dialog decides what a scan request means.
+            if (HWND sheet = SheetHwnd())
+                SendMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return true;
+        case IDC_CUSTOM_BLACK_WHITE:
+        case IDC_CUSTOM_GRAYSCALE:
+        case IDC_CUSTOM_COLOR:
+            if (notifyCode != BN_CLICKED) break;
+            settings_.ScanMode = id == IDC_CUSTOM_BLACK_WHITE ? kScanModeBlackWhite
+                                 : id == IDC_CUSTOM_GRAYSCALE ? kScanModeGray
+                                                              : kScanModeColor;
+            if (preview_) preview_->Refresh(kRefreshAfterMode);
+            return true;
+        case IDC_CUSTOM_ONE_SIDE:
+        case IDC_CUSTOM_TWO_SIDES:
+            if (notifyCode != BN_CLICKED) break;
+            settings_.DoubleSided = id == IDC_CUSTOM_TWO_SIDES ? 1 : 0;
+            return true;
+        case IDC_CUSTOM_RESOLUTION: {
+            if (notifyCode != CBN_SELCHANGE) break;
+            const int index = SelectedIndex(id);
+            if (index < 0) return true;
+            char text[16] = {};
+            if (SendMessageA(control, CB_GETLBTEXTLEN, index, 0) < static_cast<LRESULT>(sizeof text))
+                SendMessageA(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+            if (const int dpi = atoi(text)) settings_.DPI = static_cast<int16_t>(dpi);
+            if (preview_) preview_->Refresh(kRefreshAfterResolution);
+            return true;
+        }
+        case IDC_CUSTOM_SCAN_SIZE: {
+            if (notifyCode != CBN_SELCHANGE) break;
+            const int index = SelectedIndex(id);
+            if (index > 0) {
+                SetPaperSize(index, &settings_);
+                if (preview_) preview_->Refresh(kRefreshAfterFrame);
+            }
+            return true;
+        }
+        case IDC_CUSTOM_FILTER:
+            if (notifyCode != CBN_SELCHANGE) break;
+            settings_.Filter = SelectedIndex(id) > 0 ? 1 : 0;
+            return true;
+        case IDC_CUSTOM_INVERT:
+            if (notifyCode != BN_CLICKED) break;
+            settings_.Invert = IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
+            if (preview_) preview_->Refresh(kRefreshAfterMode);
+            return true;
+        case IDC_CUSTOM_DETECT_EOP:
+            if (notifyCode != BN_CLICKED) break;
+            settings_.DetectEOP = IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
+            return true;
+        case IDC_CUSTOM_RESET:
+            if (notifyCode != BN_CLICKED) break;
+            OnReset();
+            return true;
+        case IDC_CUSTOM_RANGE_MODE:
+        case IDC_CUSTOM_ZOOM_MODE:
+            if (notifyCode != BN_CLICKED) break;
+            SelectMode(id == IDC_CUSTOM_RANGE_MODE ? kPreviewRangeMode : kPreviewZoomMode);
+            return true;
+        case IDC_CUSTOM_UNIT:
+            if (notifyCode != BN_CLICKED) break;
+            SetMeasureUnit(GetMeasureUnit() == 0 ? 1 : 0);
+            if (preview_) preview_->SetUnit(GetMeasureUnit());
+            return true;
+        case IDC_CUSTOM_FRAME_CHANGED:
+            SelectScanSize();
+            return true;
+        case IDC_CUSTOM_CALIBRATE:
+            if (notifyCode != BN_CLICKED) break;
+            CalibrationDialog(context_.Io, this, kCalibrateOrClean, 0);
+            return true;
+        case IDC_CUSTOM_PREVIEW:
+            if (notifyCode != BN_CLICKED) break;
+            OnPreviewButton();
+            return true;
+        default:
+            break;
     }
     return CPropertyPage::OnCommand(id, notifyCode, control);
+}
+
+bool CustomSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_HSCROLL:
+            if (lParam) OnSlider(reinterpret_cast<HWND>(lParam));
+            return false;  // the default handling runs too
+        case WM_HELP: {
+            const auto* help = reinterpret_cast<const HELPINFO*>(lParam);
+            if (const DWORD helpId = CustomSettingsHelpId(help ? help->iCtrlId : 0))
+                ShowHelpPopup(helpId);
+            result = TRUE;
+            return true;
+        }
+        case WM_DESTROY:
+            KillTimer(GetSafeHwnd(), kSensorTimer);
+            return false;
+        default:
+            (void)wParam;
+            return false;
+    }
+}
+
+void CustomSettingsPage::OnTimer(UINT_PTR timerId) {
+    if (timerId != kSensorTimer) return;
+    // The scanner dialog's feed polling keeps the cached answer fresh.
+    const bool paper = context_.Io.IsPaperOn(true);
+    const int column = paper ? SensorLight::kPaperColumn : SensorLight::kNoPaperColumn;
+    if (light_.Column() != column) light_.SetCell(0, column);
+}
+
+void CustomSettingsPage::ShowHelpPopup(DWORD helpId) {
+    if (const CWinApp* app = CWinApp::Current())
+        app->ShowHelp(GetSafeHwnd(), HELP_CONTEXTPOPUP, helpId);
 }
