@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 enum BitmapLoadStatus : int {
@@ -66,10 +67,16 @@ public:
 
 private:
     void Clear();
+    // Opens and checks the file, filling the file header and the header
+    // block; the load status.
+    int Read(const char* fileName);
 
     std::string fileName_;
     BITMAPFILEHEADER fileHeader_ = {};
     GlobalBlock headerBlock_;  // kBitmapHeaderBlockBytes, moveable
+    // Keeps the block locked while the image is loaded, so that Info() and
+    // Header() stay put; declared after the block, so it goes first.
+    std::optional<GlobalBlockLock> headerLock_;
     bool loaded_ = false;
     GdiObject<HBITMAP> section_;
     uint8_t* bits_ = nullptr;
