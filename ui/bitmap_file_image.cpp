@@ -1,5 +1,7 @@
 #include "ui/bitmap_file_image.h"
 
+#include <cmath>
+
 #include "framework/handles.h"
 
 #include <algorithm>
@@ -229,7 +231,9 @@ int BitmapFileImage::BitCount() const { return loaded_ ? Header()->biBitCount : 
 
 int BitmapFileImage::Resolution() const {
     if (!loaded_) return 0;
-    return static_cast<int>(Header()->biXPelsPerMeter * 2.54 / 100);
+    // Rounded: files store dpi * 10000 / 254 truncated (2952 for 75 dpi),
+    // which truncated back would read one dot less.
+    return static_cast<int>(std::lround(Header()->biXPelsPerMeter * 2.54 / 100));
 }
 
 bool BitmapFileImage::IsGray8() const {

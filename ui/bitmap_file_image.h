@@ -57,7 +57,7 @@ public:
     HBITMAP Section() const { return section_.Get(); }
     const uint8_t* Bits() const { return bits_; }
 
-    // Dots per inch: biXPelsPerMeter * 2.54 / 100, truncated.
+    // Dots per inch: biXPelsPerMeter * 2.54 / 100, rounded to the nearest dot.
     int Resolution() const;
     // 8 bits per pixel and all 256 colours gray (red = green = blue).
     bool IsGray8() const;

@@ -1,6 +1,7 @@
 #include "ui/preview_geometry.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 

