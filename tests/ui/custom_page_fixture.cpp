@@ -6,6 +6,8 @@
 #include "engine/pixel_rows.h"
 #include "page_host.h"
 #include "resources/custom_settings_page_ids.h"
+#include "localization/language.h"
+#include "localization/text_table.h"
 #include "support/temp_folder.h"
 #include "ui/preview_window.h"
 
@@ -40,6 +42,9 @@ void CustomPageTest::SetUp() {
     ResetMeasureUnitCache();
     SetMeasureUnit(1);
     settings_ = DefaultTestSettings();
+    // The data source's help file lies beside it: the page asks its drive.
+    helpPath_ = folder_.File("TAVIXSRC.HLP");
+    app_.SetHelpFilePath(helpPath_.c_str());
     RemovePreviewFiles(PreviewPath());
     for (const std::string& file : LeftoverPreviewTemporaries()) DeleteFileA(file.c_str());
 }
@@ -49,13 +54,16 @@ void CustomPageTest::TearDown() {
     for (const std::string& file : LeftoverPreviewTemporaries()) DeleteFileA(file.c_str());
     ResetNegotiation();
     ResetMeasureUnitCache();
+    app_.SetHelpFilePath(nullptr);
     UiTest::TearDown();
 }
 
 void CustomPageTest::RunPage(const std::function<void(CustomSettingsPage&, HWND)>& script,
                              int32_t uiMode) {
     context_.UiMode = uiMode;
-    CustomSettingsPage page(context_, "Custom Settings");
+    std::string title;
+    LoadText(GetLanguage(), texts::CustomSettings, title);
+    CustomSettingsPage page(context_, title);
     PageHost host(OwnerHwnd());
     const INT_PTR ended = host.Run(page, [&](HWND hwnd) {
         script(page, hwnd);

@@ -30,6 +30,7 @@ protected:
     std::string PreviewPath() const;
     std::vector<std::string> LeftoverPreviewTemporaries() const;
 
+    std::string helpPath_;
     ScannerDialogContext context_{settings_, io_, kUiModeScan, kSection, &owner_};
 };
 
