@@ -58,7 +58,8 @@ uint64_t RowBytes(int32_t width, int bits) {
     return (static_cast<uint64_t>(width) * static_cast<uint64_t>(bits) + 31) / 32 * 4;
 }
 
-bool SupportedBits(int bits) { return (bits >= 1 && bits <= 8) || bits == 24; }
+// The bit counts a DIB section can be made for.
+bool SupportedBits(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
 
 // Turns the 12-byte core header and its 3-byte colours at the start of
 // `block` (of which `held` bytes came from the file, `tableRoom` of them room

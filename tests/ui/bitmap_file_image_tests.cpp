@@ -285,13 +285,14 @@ TEST_F(BitmapFileImageTest, Resolution_FromPixelsPerMetre) {
     file.pelsPerMeter = 2953;  // 75 dpi
     ASSERT_EQ(kBitmapLoaded, LoadStatus(file));
     EXPECT_EQ(75, image_.Resolution());
-    file.pelsPerMeter = 11811;  // written for 300 dpi
-    ASSERT_EQ(kBitmapLoaded, LoadStatus(file));
-    // 11811 x 2.54 / 100 is 299.9994: the resolution is truncated, not rounded.
-    EXPECT_EQ(299, image_.Resolution());
-    file.pelsPerMeter = 11812;
-    ASSERT_EQ(kBitmapLoaded, LoadStatus(file));
-    EXPECT_EQ(300, image_.Resolution());
+    // Written for 300 and 75 dpi by the scanner software (dpi * 10000 / 254,
+    // truncated): read back as 300 and 75, not one dot less.
+    for (const auto& [pelsPerMeter, dpi] :
+         {std::pair<int32_t, int>{11811, 300}, {2952, 75}, {11812, 300}, {3000, 76}, {0, 0}}) {
+        file.pelsPerMeter = pelsPerMeter;
+        ASSERT_EQ(kBitmapLoaded, LoadStatus(file));
+        EXPECT_EQ(dpi, image_.Resolution()) << pelsPerMeter;
+    }
 }
 
 TEST_F(BitmapFileImageTest, LargePicture_ReadInSeveralChunks) {
@@ -466,7 +467,7 @@ TEST_F(BitmapFileImageTest, Compressed_IsRefused) {
 }
 
 TEST_F(BitmapFileImageTest, UnsupportedBits_IsRefused) {
-    for (uint16_t bits : {16, 32, 0, 9, 48}) {
+    for (uint16_t bits : {16, 32, 0, 2, 3, 5, 7, 9, 48}) {
         BitmapFile file;
         file.bits = bits;
         EXPECT_EQ(kBitmapUnsupportedBits, LoadStatus(file)) << bits;
