@@ -1,16 +1,21 @@
 // The scanner dialog of the source, shown through Wine's manager to the
 // command-line client and worked as a user would: a preset scans, Cancel
 // asks to be closed, the settings-only dialog accepts, the language switch
-// reopens the dialog, and the start page follows the last request.
+// reopens the dialog, the start page follows the last request, and every
+// setting changed on the Custom Settings page reaches the scanner.
 #include "e2e/client_scan_test.h"
 #include "support/build_tree.h"
+
+#include "../../engine/scan_settings.h"
 
 #include <commctrl.h>
 #include <prsht.h>
 #include <shlobj.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -92,6 +97,51 @@ protected:
 
     ProfileGuard profile_;
 };
+
+// The page's controls, worked from another process.
+void Command(HWND page, int id, WORD code) {
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+void Check(HWND page, int id) {
+    SendMessageA(GetDlgItem(page, id), BM_SETCHECK, BST_CHECKED, 0);
+    Command(page, id, BN_CLICKED);
+}
+void Select(HWND page, int id, int index) {
+    SendMessageA(GetDlgItem(page, id), CB_SETCURSEL, index, 0);
+    Command(page, id, CBN_SELCHANGE);
+}
+void Slide(HWND page, int id, int position) {
+    HWND slider = GetDlgItem(page, id);
+    SendMessageA(slider, TBM_SETPOS, TRUE, position);
+    SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(slider));
+}
+
+// The records of the IO_StartScanPage lines of a scanner log.
+std::vector<ScanSettings> StartedRecords(const std::string& log) {
+    std::vector<ScanSettings> records;
+    size_t at = 0;
+    while ((at = log.find("IO_StartScanPage", at)) != std::string::npos) {
+        const size_t hex = log.find("settings=", at);
+        const size_t end = log.find('\n', at);
+        at = end == std::string::npos ? log.size() : end;
+        if (hex == std::string::npos || hex > at || hex + 9 + 2 * sizeof(ScanSettings) > log.size()) continue;
+        ScanSettings record = {};
+        auto* bytes = reinterpret_cast<unsigned char*>(&record);
+        for (size_t i = 0; i < sizeof record; ++i)
+            bytes[i] = static_cast<unsigned char>(std::stoi(log.substr(hex + 9 + 2 * i, 2), nullptr, 16));
+        records.push_back(record);
+    }
+    return records;
+}
+
+// "Width: 8.5 in" for `hundredths`, in the unit the shown label uses.
+std::string LengthLabel(const char* label, int hundredths, const std::string& shown) {
+    const bool metric = shown.size() > 2 && shown.compare(shown.size() - 2, 2, "cm") == 0;
+    char text[64];
+    snprintf(text, sizeof text, "%s: %.1f %s", label, hundredths / 100.0 * (metric ? 2.54 : 1.0),
+             metric ? "cm" : "in");
+    return text;
+}
 
 constexpr int kGrayPresetButton = 1123;   // preset 3: gray, 200 dpi, letter
 constexpr int kCustomScanButton = 1001;
@@ -213,6 +263,61 @@ TEST_F(DialogScan, LanguageSwitchReopensTheDialogInFrenchOnTheLanguagePage) {
     EXPECT_TRUE(englishEnabled);
     EXPECT_EQ("Annuler", cancelText);
     EXPECT_EQ(1211, ProfileValue("MAIN", "Language"));
+}
+
+TEST_F(DialogScan, EverySettingShownOnTheCustomSettingsPageReachesTheScanner) {
+    Scanner("sheets", "1");
+    std::string resolution, gamma, highlight, shadow, width, height, scanSize;
+    const ClientResult result = RunWithDialog({"--ui"}, [&](HWND sheet, int) {
+        PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+        Sleep(300);
+        HWND page = PageOf(sheet);
+        Check(page, 1009);        // grayscale
+        Select(page, 1011, 2);    // the third resolution
+        Select(page, 1012, 3);    // scan size 3
+        Select(page, 1013, 1);    // descreen
+        Check(page, 1014);        // invert
+        Slide(page, 1016, 20);    // brightness
+        Slide(page, 1017, -10);   // contrast
+        Slide(page, 1018, 22);    // gamma 2.2
+        Slide(page, 1020, 30);    // shadow
+        Slide(page, 1019, 30);    // highlight 30: shadow follows down to 25
+        resolution = std::to_string(SendMessageA(GetDlgItem(page, 1011), CB_GETCURSEL, 0, 0));
+        scanSize = std::to_string(SendMessageA(GetDlgItem(page, 1012), CB_GETCURSEL, 0, 0));
+        gamma = TextOf(GetDlgItem(page, 1037));
+        highlight = TextOf(GetDlgItem(page, 1039));
+        shadow = TextOf(GetDlgItem(page, 1041));
+        width = TextOf(GetDlgItem(page, 1042));
+        height = TextOf(GetDlgItem(page, 1043));
+        Click(sheet, kCustomScanButton);
+    });
+    ASSERT_EQ(0, result.exitCode) << result.output;
+    EXPECT_TRUE(result.messageBoxes.empty());
+    EXPECT_EQ(" 2.2", gamma);
+    EXPECT_EQ(" 30", highlight);
+    EXPECT_EQ(" 25", shadow);
+
+    const std::vector<ScanSettings> records = StartedRecords(ScannerLog());
+    ASSERT_FALSE(records.empty()) << ScannerLog();
+    const ScanSettings& record = records.back();
+    EXPECT_EQ(kScanModeGray, record.ScanMode);
+    EXPECT_EQ("2", resolution);
+    EXPECT_EQ(150, record.DPI);  // the third of 75, 100, 150...
+    EXPECT_EQ(20, record.Brightness);
+    EXPECT_EQ(-10, record.Contrast);
+    EXPECT_EQ(22 - 8, record.Gamma);  // the scanner takes gamma x 10 less 8
+    EXPECT_EQ(30, record.Highlight);
+    EXPECT_EQ(25, record.Shadow);
+    EXPECT_EQ(1, record.Filter);
+    EXPECT_EQ(1, record.Invert);
+    EXPECT_EQ(0, record.DoubleSided);
+    EXPECT_EQ(0, record.Top);
+    EXPECT_EQ(0, record.Left);
+    EXPECT_EQ(LengthLabel("Width", record.Right, width), width);
+    EXPECT_EQ(LengthLabel("Height", record.Bottom, height), height);
+    EXPECT_EQ("3", scanSize);
+    // Reserved words stay zero.
+    for (int16_t word : record.Reserved16) EXPECT_EQ(0, word);
 }
 
 }  // namespace
