@@ -5,6 +5,7 @@
 #include "engine/user_data_folder.h"
 #include "framework/client_dc.h"
 #include "framework/dialog.h"
+#include "framework/selected_object.h"
 #include "framework/win_app.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
@@ -37,23 +38,6 @@ std::string Text(const LocalizedText& entry) {
 HCURSOR ZoomCursor() {
     HCURSOR cursor = LoadCursorA(ResourceModule(), MAKEINTRESOURCEA(IDCUR_ZOOM));
     return cursor ? cursor : LoadCursorA(nullptr, IDC_CROSS);
-}
-
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-void Line(HDC dc, int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
 }
 
 bool HasEmptyRange(HWND hwnd, int bar) {
@@ -248,19 +232,19 @@ void PreviewWindow::Render() {
 
 void PreviewWindow::DrawGrid(HDC dc, const ImagePlacement& placement) const {
     GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kGridColor));
-    Selection selected(dc, pen.Get());
+    CSelectedObject selected(dc, pen.Get());
     const int32_t w = view_.width, h = view_.height;
     for (int k = 1;; ++k) {
         const int32_t x = int32_t(int64_t(k) * w * 100 / 1728);
         if (x >= w) break;
         const int32_t y0 = x > placement.drawWidth ? 0 : placement.drawHeight;
-        if (y0 < h - 2) Line(dc, x, y0, x, h - 2);
+        if (y0 < h - 2) DrawLine(dc, x, y0, x, h - 2);
     }
     for (int k = 1;; ++k) {
         const int32_t y = int32_t(int64_t(k) * h * 100 / 2800);
         if (y >= h) break;
         const int32_t x0 = y > placement.drawHeight ? 0 : placement.drawWidth;
-        if (x0 < w - 2) Line(dc, x0, y, w - 2, y);
+        if (x0 < w - 2) DrawLine(dc, x0, y, w - 2, y);
     }
 }
 
@@ -269,26 +253,26 @@ void PreviewWindow::DrawEdges(HDC dc) const {
     if (!hwnd) return;
     const int32_t w = view_.width, h = view_.height;
     GdiObject<HPEN> gray(CreatePen(PS_SOLID, 1, RGB(128, 128, 128)));
-    Selection selected(dc, GetStockObject(BLACK_PEN));
+    CSelectedObject selected(dc, GetStockObject(BLACK_PEN));
     if (HasEmptyRange(hwnd, SB_VERT)) {
         SelectObject(dc, GetStockObject(BLACK_PEN));
-        Line(dc, w - 1, 0, w - 1, h - 1);
+        DrawLine(dc, w - 1, 0, w - 1, h - 1);
         SelectObject(dc, gray.Get());
-        Line(dc, w - 2, 1, w - 2, h - 2);
+        DrawLine(dc, w - 2, 1, w - 2, h - 2);
     }
     if (HasEmptyRange(hwnd, SB_HORZ)) {
         SelectObject(dc, GetStockObject(BLACK_PEN));
-        Line(dc, 0, h - 1, w - 1, h - 1);
+        DrawLine(dc, 0, h - 1, w - 1, h - 1);
         SelectObject(dc, gray.Get());
-        Line(dc, 1, h - 2, w - 2, h - 2);
+        DrawLine(dc, 1, h - 2, w - 2, h - 2);
     }
 }
 
 void PreviewWindow::DrawFrame(HDC dc) const {
     const FrameOnWindow frame = FrameOnWindowOf(settings_, view_);
     GdiObject<HPEN> dotted(CreatePen(PS_DOT, 0, kFrameColor));
-    Selection pen(dc, dotted.Get());
-    Selection brush(dc, GetStockObject(NULL_BRUSH));
+    CSelectedObject pen(dc, dotted.Get());
+    CSelectedObject brush(dc, GetStockObject(NULL_BRUSH));
     SetBkMode(dc, TRANSPARENT);
     Rectangle(dc, frame.x1, frame.y1 + 1, frame.x2, frame.y2 + 1);
     GdiObject<HBRUSH> red(CreateSolidBrush(kFrameColor));

@@ -1,31 +1,10 @@
 #include "ui/ruler.h"
 
 #include "framework/gdi_object.h"
+#include "framework/selected_object.h"
 #include "ui/ruler_scale.h"
 
 #include <cstdio>
-
-namespace {
-
-// Selects an object into a DC for one scope.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-void Line(HDC dc, int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-}
-
-}  // namespace
 
 bool Ruler::Bind(const CWnd& page, int id) {
     HWND parent = page.GetSafeHwnd();
@@ -68,9 +47,9 @@ void Ruler::Paint(HDC dc) const {
 
     GdiObject<HBRUSH> silver(CreateSolidBrush(RGB(192, 192, 192)));
     GdiObject<HPEN> white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-    Selection brush(dc, silver.Get());
-    Selection pen(dc, GetStockObject(BLACK_PEN));
-    Selection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    CSelectedObject brush(dc, silver.Get());
+    CSelectedObject pen(dc, GetStockObject(BLACK_PEN));
+    CSelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
     SetBkMode(dc, TRANSPARENT);
 
@@ -85,9 +64,9 @@ void Ruler::Paint(HDC dc) const {
             const int at = mark.position + pass;
             const int from = mark.longMark ? thickness / 2 : thickness * 3 / 4;
             if (vertical)
-                Line(dc, from, at, thickness, at);
+                DrawLine(dc, from, at, thickness, at);
             else
-                Line(dc, at, from, at, thickness);
+                DrawLine(dc, at, from, at, thickness);
             if (!RulerNumberFits(unit_, mark, length)) continue;
             char number[16];
             const int count = snprintf(number, sizeof number, "%2d", mark.number);
