@@ -4,7 +4,10 @@
 #include "custom_page_fixture.h"
 
 #include "engine/scan_sizes.h"
+#include "localization/language.h"
 #include "page_host.h"
+
+#include <thread>
 #include "resources/custom_settings_page_ids.h"
 #include "ui/preview_geometry.h"
 #include "ui/preview_window.h"
@@ -220,6 +223,45 @@ TEST_F(PreviewWindowTest, PaperSizeMenuCommandsSetTheFrameAndTheList) {
         SendMessageA(preview, WM_COMMAND, MAKEWPARAM(IDM_PREVIEW_PAPER_SIZE_LAST + 1, 0), 0);
         ExpectFrame(settings_, 0, 0, ScanSizeTable[2].Bottom, ScanSizeTable[2].Right);
     });
+}
+
+TEST_F(PreviewWindowTest, TheRightButtonsMenuListsThePaperSizesAndSetsTheChosenOne) {
+    SetFrame(settings_, 100, 100, 500, 500);
+    std::vector<std::string> items;
+    RunPage([&](CustomSettingsPage&, HWND hwnd) {
+        HWND preview = PreviewOf(hwnd);
+        // The menu runs its own loop on this thread; a second thread reads
+        // it and picks its second item with the keyboard.
+        std::thread picker([&] {
+            HWND menuWindow = nullptr;
+            for (int wait = 0; wait < 300 && !(menuWindow && IsWindowVisible(menuWindow)); ++wait) {
+                Sleep(10);
+                menuWindow = FindWindowA("#32768", nullptr);
+            }
+            HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+            for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+                char text[128] = {};
+                GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+                items.push_back(text);
+            }
+            // Down until the second item is highlighted, then Enter.
+            for (int press = 0; menu && press < 20; ++press) {
+                if (GetMenuState(menu, 1, MF_BYPOSITION) & MF_HILITE) break;
+                PostMessageA(preview, WM_KEYDOWN, VK_DOWN, 0);
+                Sleep(100);
+            }
+            PostMessageA(preview, WM_KEYDOWN, VK_RETURN, 0);
+        });
+        Mouse(preview, WM_RBUTTONDOWN, 20, 300);
+        picker.join();
+        DrainMessages();
+        ExpectFrame(settings_, 0, 0, ScanSizeTable[1].Bottom, ScanSizeTable[1].Right);
+        EXPECT_EQ(2, ListSelection(hwnd, IDC_CUSTOM_SCAN_SIZE));
+    });
+    ASSERT_EQ(static_cast<size_t>(kScanSizeCount), items.size());
+    std::string letter;
+    GetPaperSizeName(GetLanguage(), 0, letter);
+    EXPECT_EQ(letter, items[0]);
 }
 
 TEST_F(PreviewWindowTest, WithoutAnImageNothingZooms) {
