@@ -62,6 +62,12 @@ void LoadText(LanguageId language, const LocalizedText& entry, std::string& out)
     out.assign(entry.Text[column]);
 }
 
+std::string CurrentText(const LocalizedText& entry) {
+    std::string text;
+    LoadText(GetLanguage(), entry, text);
+    return text;
+}
+
 bool GetPaperSizeName(LanguageId language, int index, std::string& out) {
     // Compared unsigned so that a negative index counts as past the end.
     if (static_cast<unsigned>(index) >= static_cast<unsigned>(texts::PaperSizeCount)) {

@@ -22,6 +22,9 @@ LanguageId GetSystemLanguage();
 // Replaces `out` with the entry's text in `language`.
 void LoadText(LanguageId language, const LocalizedText& entry, std::string& out);
 
+// The entry's text in the current language.
+std::string CurrentText(const LocalizedText& entry);
+
 // Name of paper size `index` (0 to 7, in scan size order). For any other index
 // `out` is emptied and the result is false, which ends a caller's fill loop.
 bool GetPaperSizeName(LanguageId language, int index, std::string& out);

@@ -93,16 +93,10 @@ struct SliderReport {
 };
 SliderReport lastSliderReport;
 
-std::string Text(const LocalizedText& entry) {
-    std::string text;
-    LoadText(GetLanguage(), entry, text);
-    return text;
-}
-
 // "Free disk space: 12.34 MB" (GB from 1024 MB on), "Free disk space: xxx"
 // when the drive cannot be asked.
 std::string FreeSpaceText(const char* helpPath) {
-    const std::string label = Text(texts::FreeDiskSpace);
+    const std::string label = CurrentText(texts::FreeDiskSpace);
     const std::string root = helpPath ? std::string(helpPath).substr(0, 3) : std::string();
     ULARGE_INTEGER available = {};
     char text[128];
@@ -196,9 +190,9 @@ bool CustomSettingsPage::OnInitDialog() {
 }
 
 void CustomSettingsPage::SetTexts() {
-    for (const PageCaption& item : kCaptions) SetItemText(item.id, Text(item.text));
+    for (const PageCaption& item : kCaptions) SetItemText(item.id, CurrentText(item.text));
     SetItemText(IDC_CUSTOM_SCAN,
-                Text(context_.UiMode == kUiModeSettingsOnly ? texts::Ok : texts::Scan));
+                CurrentText(context_.UiMode == kUiModeSettingsOnly ? texts::Ok : texts::Scan));
 }
 
 void CustomSettingsPage::DisableUnavailableChoices() {
@@ -222,14 +216,14 @@ void CustomSettingsPage::FillLists() {
         SendMessageA(resolution, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
     HWND size = Item(IDC_CUSTOM_SCAN_SIZE);
-    const std::string userDefined = Text(texts::UserDefined);
+    const std::string userDefined = CurrentText(texts::UserDefined);
     SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(userDefined.c_str()));
     std::string name;
     for (int i = 0; i < kScanSizeCount && GetPaperSizeName(GetLanguage(), i, name); ++i)
         SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     HWND filter = Item(IDC_CUSTOM_FILTER);
     for (const LocalizedText* entry : {&texts::FilterNone, &texts::FilterDescreen}) {
-        const std::string text = Text(*entry);
+        const std::string text = CurrentText(*entry);
         SendMessageA(filter, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
 }

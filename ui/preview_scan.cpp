@@ -48,9 +48,7 @@ PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScannerIo& io,
                                    const ScanSettings& current, const std::string& previewPath) {
     if (!CheckPaper(&owner)) return kPreviewDeclined;
     if (!io.StartScan()) {
-        std::string text;
-        LoadText(GetLanguage(), texts::ScannerNotReady, text);
-        owner.MessageBox(text, kProductCaption, MB_OK);
+        owner.MessageBox(CurrentText(texts::ScannerNotReady), kProductCaption, MB_OK);
         return kPreviewNoScanner;
     }
     const ScanSettings preview = PreviewScanSettings(current);
@@ -96,9 +94,8 @@ bool PreviewFileExists(const std::string& previewPath) {
 }
 
 bool AskAndDeletePreview(const CWnd& owner, const std::string& previewPath) {
-    std::string question;
-    LoadText(GetLanguage(), texts::DeletePreviewImage, question);
-    if (owner.MessageBox(question, kProductCaption, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+    if (owner.MessageBox(CurrentText(texts::DeletePreviewImage), kProductCaption,
+                         MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
     SetFileAttributesA(previewPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!DeleteFileA(previewPath.c_str())) {

@@ -29,12 +29,6 @@ constexpr COLORREF kCanvasColor = RGB(204, 204, 204);
 constexpr COLORREF kGridColor = RGB(224, 224, 224);
 constexpr COLORREF kFrameColor = RGB(255, 0, 0);
 
-std::string Text(const LocalizedText& entry) {
-    std::string text;
-    LoadText(GetLanguage(), entry, text);
-    return text;
-}
-
 HCURSOR ZoomCursor() {
     HCURSOR cursor = LoadCursorA(ResourceModule(), MAKEINTRESOURCEA(IDCUR_ZOOM));
     return cursor ? cursor : LoadCursorA(nullptr, IDC_CROSS);
@@ -163,15 +157,15 @@ void PreviewWindow::UpdateLabels() const {
     const int unit = unit_ == 0 ? 0 : 1;
     if (links_.widthLabel)
         SetWindowTextA(links_.widthLabel,
-                       FrameLengthText(Text(texts::Width), settings_.Right - settings_.Left, unit)
+                       FrameLengthText(CurrentText(texts::Width), settings_.Right - settings_.Left, unit)
                            .c_str());
     if (links_.heightLabel)
         SetWindowTextA(links_.heightLabel,
-                       FrameLengthText(Text(texts::Height), settings_.Bottom - settings_.Top, unit)
+                       FrameLengthText(CurrentText(texts::Height), settings_.Bottom - settings_.Top, unit)
                            .c_str());
     if (links_.imageSizeLabel)
         SetWindowTextA(links_.imageSizeLabel,
-                       ImageSizeText(Text(texts::ImageSize), settings_).c_str());
+                       ImageSizeText(CurrentText(texts::ImageSize), settings_).c_str());
 }
 
 void PreviewWindow::UpdateRulers() const {

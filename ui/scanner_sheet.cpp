@@ -22,12 +22,6 @@ const int kSheetButtons[] = {IDOK, IDCANCEL, kApplyNowButton};
 
 constexpr const char* kStartPageKey = "PropPage";
 
-std::string Title(const LocalizedText& entry) {
-    std::string text;
-    LoadText(GetLanguage(), entry, text);
-    return text;
-}
-
 }  // namespace
 
 DWORD SheetHelpId(int controlId) {
@@ -46,10 +40,10 @@ DWORD SheetHelpId(int controlId) {
 ScannerSheet::ScannerSheet(ScannerDialogContext& context, HWND parent, int startPage)
     : CPropertySheet(kProductCaption, parent, startPage),
       context_(context),
-      presets_(context, Title(texts::PredefinedSetting)),
-      custom_(context, Title(texts::CustomSettings)),
-      info_(context, Title(texts::Information)),
-      language_(Title(texts::Language)) {
+      presets_(context, CurrentText(texts::PredefinedSetting)),
+      custom_(context, CurrentText(texts::CustomSettings)),
+      info_(context, CurrentText(texts::Information)),
+      language_(CurrentText(texts::Language)) {
     AddPage(&presets_);
     AddPage(&custom_);
     AddPage(&info_);

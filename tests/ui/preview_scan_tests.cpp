@@ -22,12 +22,6 @@ namespace {
 
 using PreviewScanTest = CustomPageTest;
 
-std::string Localized(const LocalizedText& entry) {
-    std::string text;
-    LoadText(GetLanguage(), entry, text);
-    return text;
-}
-
 // The page's off-screen picture at a point of the sheet, in inches.
 COLORREF ShownAt(const PreviewWindow& window, double xInches, double yInches) {
     return GetPixel(window.OffscreenDC(), CanvasToWindowX(window.View(), int(xInches * 100)),
@@ -140,7 +134,7 @@ TEST_F(PreviewScanTest, DeleteAsksFirstAndNoKeepsThePicture) {
             EXPECT_TRUE(page.Preview()->HasImage());
         });
         ASSERT_EQ(1u, watcher.Seen().size());
-        EXPECT_EQ(Localized(texts::DeletePreviewImage), watcher.Seen()[0].text);
+        EXPECT_EQ(CurrentText(texts::DeletePreviewImage), watcher.Seen()[0].text);
         EXPECT_EQ("Tavix Scanner", watcher.Seen()[0].caption);
     }
     EXPECT_TRUE(FileExists(PreviewPath()));
@@ -207,7 +201,7 @@ TEST_F(PreviewScanTest, FailedScansKeepTheOldFileAndLeaveNoTemporaryFile) {
         EXPECT_EQ(fault.outcome, MakePreviewScan(Owner(), io_, settings_, PreviewPath()))
             << fault.key;
         ASSERT_EQ(1u, watcher.Seen().size()) << fault.key;
-        EXPECT_EQ(fault.errorCode < 0 ? Localized(texts::ScannerNotReady)
+        EXPECT_EQ(fault.errorCode < 0 ? CurrentText(texts::ScannerNotReady)
                                       : ScanErrorText(fault.errorCode),
                   watcher.Seen()[0].text)
             << fault.key;
@@ -224,7 +218,7 @@ TEST_F(PreviewScanTest, WithoutPaperThePageAsksAndADeclineScansNothing) {
         EXPECT_FALSE(page.Preview()->HasImage());
     });
     ASSERT_EQ(1u, watcher.Seen().size());
-    EXPECT_EQ(Localized(texts::InsertItemToScan), watcher.Seen()[0].text);
+    EXPECT_EQ(CurrentText(texts::InsertItemToScan), watcher.Seen()[0].text);
     EXPECT_EQ(0, Calls("IO_StartScan"));
     EXPECT_FALSE(FileExists(PreviewPath()));
 }
