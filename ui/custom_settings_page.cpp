@@ -431,7 +431,7 @@ bool CustomSettingsPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
     return CPropertyPage::OnCommand(id, notifyCode, control);
 }
 
-bool CustomSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CustomSettingsPage::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_HSCROLL:
             if (lParam) OnSlider(reinterpret_cast<HWND>(lParam));
@@ -447,7 +447,6 @@ bool CustomSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             KillTimer(GetSafeHwnd(), kSensorTimer);
             return false;
         default:
-            (void)wParam;
             return false;
     }
 }

@@ -3,6 +3,8 @@
 #include "engine/pixel_rows.h"
 #include "ui/tone_table.h"
 
+#include <new>
+
 namespace {
 
 // Colour index of pixel x in a row of `bits` (1, 4 or 8) per pixel, most
@@ -27,6 +29,16 @@ void PreviewPixels::Clear() {
 
 bool PreviewPixels::Take(const BitmapFileImage& image) {
     Clear();
+    // A picture too large for memory is no picture.
+    try {
+        return TakeRows(image);
+    } catch (const std::bad_alloc&) {
+        Clear();
+        return false;
+    }
+}
+
+bool PreviewPixels::TakeRows(const BitmapFileImage& image) {
     const BITMAPINFOHEADER* header = image.Header();
     if (!header || !image.Bits() || header->biWidth <= 0 || header->biHeight <= 0) return false;
     const int bits = header->biBitCount;

@@ -32,6 +32,8 @@ public:
     COLORREF WorkingPixel(int32_t x, int32_t y) const;
 
 private:
+    bool TakeRows(const BitmapFileImage& image);
+
     int32_t width_ = 0;
     int32_t height_ = 0;
     bool gray8_ = false;

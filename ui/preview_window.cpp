@@ -5,6 +5,7 @@
 #include "engine/user_data_folder.h"
 #include "framework/client_dc.h"
 #include "framework/dialog.h"
+#include "framework/paint_dc.h"
 #include "framework/selected_object.h"
 #include "framework/win_app.h"
 #include "localization/language.h"
@@ -277,15 +278,12 @@ void PreviewWindow::DrawFrame(HDC dc) const {
 }
 
 void PreviewWindow::Paint() {
-    HWND hwnd = GetSafeHwnd();
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
-    if (dc) {
-        if (!memory_ && EnsureOffscreen(dc)) Render();
-        if (memory_) BitBlt(dc, 0, 0, view_.width, view_.height, memory_->Get(), 0, 0, SRCCOPY);
-        DrawFrame(dc);
-    }
-    EndPaint(hwnd, &paint);
+    CPaintDC paint(GetSafeHwnd());
+    HDC dc = paint.Get();
+    if (!dc) return;
+    if (!memory_ && EnsureOffscreen(dc)) Render();
+    if (memory_) BitBlt(dc, 0, 0, view_.width, view_.height, memory_->Get(), 0, 0, SRCCOPY);
+    DrawFrame(dc);
 }
 
 void PreviewWindow::ZoomBy(int step) {

@@ -1,6 +1,7 @@
 #include "ui/ruler.h"
 
 #include "framework/gdi_object.h"
+#include "framework/paint_dc.h"
 #include "framework/selected_object.h"
 #include "ui/ruler_scale.h"
 
@@ -25,10 +26,8 @@ LRESULT Ruler::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(GetSafeHwnd(), &paint);
-            if (dc) Paint(dc);
-            EndPaint(GetSafeHwnd(), &paint);
+            CPaintDC dc(GetSafeHwnd());
+            if (dc) Paint(dc.Get());
             return 0;
         }
         case WM_HELP:

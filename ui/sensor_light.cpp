@@ -3,6 +3,7 @@
 #include "framework/client_dc.h"
 #include "framework/dialog.h"
 #include "framework/memory_dc.h"
+#include "framework/paint_dc.h"
 #include "resources/artwork_ids.h"
 
 namespace {
@@ -44,10 +45,8 @@ LRESULT SensorLight::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(GetSafeHwnd(), &paint);
-            if (dc) Draw(dc);
-            EndPaint(GetSafeHwnd(), &paint);
+            CPaintDC dc(GetSafeHwnd());
+            if (dc) Draw(dc.Get());
             return 0;
         }
         default:
