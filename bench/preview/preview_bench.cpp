@@ -51,18 +51,10 @@ private:
 
 // A page-like picture: text-like gray noise with colour bands.
 bool WritePreview(const std::string& path) {
+    if (CreateBitmapFile(path.c_str(), 24, kPreviewDpi, kPreviewWidth, kPreviewHeight) !=
+        kBitmapWritten)
+        return false;
     const int32_t stride = BytesPerLine(24, kPreviewWidth);
-    BitmapHeaders headers = {};
-    headers.File.Type = kBitmapFileType;
-    headers.File.OffBits = sizeof headers;
-    headers.File.Size = sizeof headers + uint32_t(stride) * kPreviewHeight;
-    headers.Info.Size = sizeof headers.Info;
-    headers.Info.Width = kPreviewWidth;
-    headers.Info.Height = kPreviewHeight;
-    headers.Info.Planes = 1;
-    headers.Info.BitCount = 24;
-    headers.Info.XPelsPerMeter = PixelsPerMeter(kPreviewDpi);
-    headers.Info.YPelsPerMeter = PixelsPerMeter(kPreviewDpi);
     std::vector<uint8_t> rows(size_t(stride) * kPreviewHeight);
     uint32_t noise = 12345;
     for (int32_t y = 0; y < kPreviewHeight; ++y)
@@ -73,9 +65,10 @@ bool WritePreview(const std::string& path) {
             p[1] = static_cast<uint8_t>(y * 255 / kPreviewHeight);
             p[2] = static_cast<uint8_t>(x * 255 / kPreviewWidth);
         }
-    FILE* file = std::fopen(path.c_str(), "wb");
+    // The rows take the place the file keeps for them after its headers.
+    FILE* file = std::fopen(path.c_str(), "r+b");
     if (!file) return false;
-    const bool ok = std::fwrite(&headers, sizeof headers, 1, file) == 1 &&
+    const bool ok = std::fseek(file, static_cast<long>(BitmapHeaderBytes(24)), SEEK_SET) == 0 &&
                     std::fwrite(rows.data(), rows.size(), 1, file) == 1;
     return std::fclose(file) == 0 && ok;
 }

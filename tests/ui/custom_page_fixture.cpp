@@ -137,28 +137,21 @@ void Mouse(HWND preview, UINT message, int x, int y) {
 
 void WriteColorBitmap(const std::string& path, int32_t width, int32_t height, int dpi,
                       const std::function<COLORREF(int32_t, int32_t)>& color) {
+    ASSERT_EQ(kBitmapWritten, CreateBitmapFile(path.c_str(), 24, dpi, width, height)) << path;
     const int32_t stride = BytesPerLine(24, width);
-    BitmapHeaders headers = {};
-    headers.File.Type = kBitmapFileType;
-    headers.File.OffBits = sizeof headers;
-    headers.File.Size = sizeof headers + uint32_t(stride) * uint32_t(height);
-    headers.Info.Size = sizeof headers.Info;
-    headers.Info.Width = width;
-    headers.Info.Height = height;
-    headers.Info.Planes = 1;
-    headers.Info.BitCount = 24;
-    headers.Info.XPelsPerMeter = PixelsPerMeter(dpi);
-    headers.Info.YPelsPerMeter = PixelsPerMeter(dpi);
-    std::string bytes(reinterpret_cast<const char*>(&headers), sizeof headers);
-    std::string row(static_cast<size_t>(stride), '\0');
+    std::string rows;
     for (int32_t y = height - 1; y >= 0; --y) {
+        std::string row(static_cast<size_t>(stride), '\0');
         for (int32_t x = 0; x < width; ++x) {
             const COLORREF c = color(x, y);
             row[size_t(x) * 3] = static_cast<char>(GetBValue(c));
             row[size_t(x) * 3 + 1] = static_cast<char>(GetGValue(c));
             row[size_t(x) * 3 + 2] = static_cast<char>(GetRValue(c));
         }
-        bytes += row;
+        rows += row;
     }
-    WriteWholeFile(path, bytes);
+    // The rows take the place the file keeps for them after its headers.
+    const std::string file = ReadWholeFile(path);
+    ASSERT_EQ(BitmapHeaderBytes(24) + rows.size(), file.size());
+    WriteWholeFile(path, file.substr(0, BitmapHeaderBytes(24)) + rows);
 }
