@@ -17,11 +17,12 @@ constexpr TW_UINT16 kCapCalibrate = 0xBE01;          // command
 constexpr TW_UINT16 kCapFeed = 0xBE02;               // command
 constexpr TW_UINT16 kCapClean = 0xBE03;              // command
 
-// MSG_QUERYSUPPORT answers. TWQC_GETCURRENT is never reported, although
-// MSG_GETCURRENT works for every capability.
-constexpr TW_INT32 kSupportNegotiable = TWQC_GET | TWQC_SET | TWQC_GETDEFAULT | TWQC_RESET;  // 23
-constexpr TW_INT32 kSupportCommand = TWQC_GET | TWQC_SET | TWQC_GETDEFAULT;                  // 7
-constexpr TW_INT32 kSupportReadOnly = TWQC_GET | TWQC_GETDEFAULT;                            // 5
+// MSG_QUERYSUPPORT answers. Every capability answers MSG_GETCURRENT, and
+// says so: applications ask for the current value only when the mask allows
+// it, and would otherwise take the default for it.
+constexpr TW_INT32 kSupportReadOnly = TWQC_GET | TWQC_GETCURRENT | TWQC_GETDEFAULT;  // 13
+constexpr TW_INT32 kSupportCommand = kSupportReadOnly | TWQC_SET;                   // 15
+constexpr TW_INT32 kSupportNegotiable = kSupportCommand | TWQC_RESET;               // 31
 
 struct CapabilityInfo {
     TW_UINT16 Id;

@@ -69,7 +69,7 @@ struct Row {
 // Every capability right after MSG_OPENDS with no stored settings, the
 // virtual scanner online with a sheet at its sensor and no calibration due.
 std::vector<Row> FreshSourceRows() {
-    const TW_INT32 all = 23, read = 5, command = 7;
+    const TW_INT32 all = 31, read = 13, command = 15;
     return {
         {"CAP_XFERCOUNT", 0x0001, One(TWTY_INT16, 0xFFFFFFFF), One(TWTY_INT16, 0xFFFFFFFF),
          One(TWTY_INT16, 0xFFFFFFFF), all},
@@ -298,7 +298,7 @@ TEST_F(CapabilityGet, ApplicationXtenderIsToldUiOnlyEnablingIsUnsupported) {
     ASSERT_EQ(TWRC_SUCCESS, Open("ApplicationXtender"));
     for (TW_UINT16 msg : {MSG_GET, MSG_GETCURRENT, MSG_GETDEFAULT})
         ExpectAnswer(Bool(false), msg, CAP_ENABLEDSUIONLY, "ApplicationXtender");
-    ExpectAnswer(One(TWTY_INT32, 5), MSG_QUERYSUPPORT, CAP_ENABLEDSUIONLY, "ApplicationXtender");
+    ExpectAnswer(One(TWTY_INT32, 13), MSG_QUERYSUPPORT, CAP_ENABLEDSUIONLY, "ApplicationXtender");
 }
 
 TEST_F(CapabilityGet, OnlyTheExactProductNameCountsAsApplicationXtender) {

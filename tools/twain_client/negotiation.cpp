@@ -26,10 +26,26 @@ bool SetOneValue(DsmSession& session, const char* name, TW_UINT16 cap, TW_UINT16
     return Report(session, (std::string("setting ") + name).c_str(), rc);
 }
 
-// Prints the current value of a one-value or enumeration answer.
-bool PrintCurrent(DsmSession& session, const char* name, TW_UINT16 cap) {
+// The support mask MSG_QUERYSUPPORT reports for `cap`, or 0.
+TW_INT32 QuerySupport(DsmSession& session, TW_UINT16 cap) {
     TW_CAPABILITY capability{cap, TWON_DONTCARE16, nullptr};
-    TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_CAPABILITY, MSG_GETCURRENT, &capability);
+    if (session.ToSource(DG_CONTROL, DAT_CAPABILITY, MSG_QUERYSUPPORT, &capability) != TWRC_SUCCESS)
+        return 0;
+    TW_INT32 support = 0;
+    const auto* one = static_cast<const TW_ONEVALUE*>(GlobalLock(capability.hContainer));
+    if (one && capability.ConType == TWON_ONEVALUE) support = static_cast<TW_INT32>(one->Item);
+    GlobalUnlock(capability.hContainer);
+    GlobalFree(capability.hContainer);
+    return support;
+}
+
+// Prints the current value of a one-value or enumeration answer. As many
+// applications do, the current value is asked for only when the source
+// reports that it answers MSG_GETCURRENT; otherwise the default stands in.
+bool PrintCurrent(DsmSession& session, const char* name, TW_UINT16 cap) {
+    const TW_UINT16 msg = (QuerySupport(session, cap) & TWQC_GETCURRENT) ? MSG_GETCURRENT : MSG_GETDEFAULT;
+    TW_CAPABILITY capability{cap, TWON_DONTCARE16, nullptr};
+    TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_CAPABILITY, msg, &capability);
     if (!Report(session, (std::string("reading ") + name).c_str(), rc)) return false;
     const auto* bytes = static_cast<const TW_UINT8*>(GlobalLock(capability.hContainer));
     TW_UINT16 type = *reinterpret_cast<const TW_UINT16*>(bytes);
