@@ -57,8 +57,8 @@ std::string DsmSession::Fail(const std::string& what, TW_UINT16 rc) {
 }
 
 TW_MEMREF DsmSession::ParentData() {
-    if (IsWineOwnTwain32(library_)) return static_cast<TW_MEMREF>(window_);
-    return static_cast<TW_MEMREF>(&window_);
+    if (IsWineOwnTwain32(library_)) return static_cast<TW_MEMREF>(managerWindow_);
+    return static_cast<TW_MEMREF>(&managerWindow_);
 }
 
 TW_UINT16 DsmSession::ToManager(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
@@ -75,7 +75,7 @@ TW_UINT16 DsmSession::SourceCondition() {
     return status.ConditionCode;
 }
 
-bool DsmSession::Open(const std::string& managerFile) {
+bool DsmSession::Open(const std::string& managerFile, ManagerWindow managerWindow) {
     library_ = LoadLibraryA(managerFile.c_str());
     if (!library_) {
         error_ = managerFile + " cannot be loaded (error " + std::to_string(GetLastError()) + ")";
@@ -88,6 +88,22 @@ bool DsmSession::Open(const std::string& managerFile) {
         return false;
     }
     window_ = CreateHiddenWindow();
+    switch (managerWindow) {
+    case ManagerWindow::Own:
+        managerWindow_ = window_;
+        break;
+    case ManagerWindow::OtherThread:
+        otherThread_ = std::make_unique<WindowThread>();
+        managerWindow_ = otherThread_->Window();
+        if (!managerWindow_) {
+            error_ = "no window could be made on another thread";
+            return false;
+        }
+        break;
+    case ManagerWindow::Null:
+        managerWindow_ = nullptr;
+        break;
+    }
     TW_UINT16 rc = ToManager(DG_CONTROL, DAT_PARENT, MSG_OPENDSM, ParentData());
     if (rc != TWRC_SUCCESS) {
         Fail("MSG_OPENDSM", rc);
@@ -107,6 +123,8 @@ void DsmSession::Close() {
         DestroyWindow(window_);
         window_ = nullptr;
     }
+    otherThread_.reset();
+    managerWindow_ = nullptr;
     if (library_) {
         FreeLibrary(library_);
         library_ = nullptr;

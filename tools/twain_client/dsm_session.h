@@ -4,6 +4,10 @@
 #pragma once
 
 #include "datasource/twain.h"
+#include "tools/twain_client/options.h"
+#include "tools/twain_client/window_thread.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -15,8 +19,9 @@ public:
     DsmSession(const DsmSession&) = delete;
     DsmSession& operator=(const DsmSession&) = delete;
 
-    // Loads the manager `managerFile` and opens it; false with Error() set on failure.
-    bool Open(const std::string& managerFile);
+    // Loads the manager `managerFile` and opens it with the window
+    // `managerWindow` names; false with Error() set on failure.
+    bool Open(const std::string& managerFile, ManagerWindow managerWindow = ManagerWindow::Own);
     void Close();
     const std::string& Error() const { return error_; }
 
@@ -27,6 +32,7 @@ public:
     // Closes the open source; false when it refused (it was not back in state 4).
     bool CloseSource();
     const TW_IDENTITY& Source() const { return source_; }
+    // The client's own window, which its message loop serves.
     HWND Window() const { return window_; }
 
     // Hands a window message to the source through the manager; the TWAIN
@@ -47,6 +53,9 @@ private:
     HMODULE library_ = nullptr;
     DSMENTRYPROC entry_ = nullptr;
     HWND window_ = nullptr;
+    // The window handed to the manager at MSG_OPENDSM.
+    HWND managerWindow_ = nullptr;
+    std::unique_ptr<WindowThread> otherThread_;
     bool managerOpen_ = false;
     bool sourceOpen_ = false;
     TW_IDENTITY app_{};

@@ -81,12 +81,24 @@ bool FeederLoaded(DsmSession& session) {
     return loaded;
 }
 
+// The window the source is enabled and disabled with.
+HWND ParentFor(const DsmSession& session, ParentWindow parent) {
+    switch (parent) {
+    case ParentWindow::Desktop:
+        return GetDesktopWindow();
+    case ParentWindow::Null:
+        return nullptr;
+    default:
+        return session.Window();
+    }
+}
+
 // Enables the source and serves its events until it asks to be closed.
 Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber) {
     TW_USERINTERFACE ui{};
     ui.ShowUI = o.showUi ? 1 : 0;
     ui.ModalUI = 0;
-    ui.hParent = session.Window();
+    ui.hParent = ParentFor(session, o.parent);
     const TW_UINT16 enable = o.uiOnly ? MSG_ENABLEDSUIONLY : MSG_ENABLEDS;
     TW_UINT16 rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, enable, &ui);
     if (rc != TWRC_SUCCESS) {
@@ -135,7 +147,7 @@ Outcome AcquireOnce(DsmSession& session, const ClientOptions& o, int& pageNumber
         }
     }
     TW_USERINTERFACE disable{};
-    disable.hParent = session.Window();
+    disable.hParent = ParentFor(session, o.parent);
     rc = session.ToSource(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &disable);
     if (rc == TWRC_SUCCESS) {
         std::printf("source disabled\n");
@@ -212,7 +224,7 @@ int main(int argc, char** argv) {
     }
 
     DsmSession session;
-    if (!session.Open(options.manager)) {
+    if (!session.Open(options.manager, options.managerWindow)) {
         std::fprintf(stderr, "tavix-twain: %s\n", session.Error().c_str());
         return 1;
     }

@@ -13,6 +13,10 @@ const char kClientUsage[] =
     "\n"
     "  --manager FILE        the data source manager to load (default TWAIN_32.DLL;\n"
     "                        e.g. TWAINDSM.DLL, the TWAIN 2 manager)\n"
+    "  --parent W            the window handed to the source when it is enabled:\n"
+    "                        own (default), desktop or null\n"
+    "  --dsm-parent W        the window handed to the manager at MSG_OPENDSM:\n"
+    "                        own (default), other-thread or null\n"
     "  --list                print the identity of every source the manager knows\n"
     "  --source NAME         the source to use (default \"Tavix Scanner\"); without\n"
     "                        --scan it is opened, shown and closed again\n"
@@ -136,6 +140,18 @@ bool ParseOptions(int argc, char** argv, ClientOptions& o, bool& help, std::stri
             if (!needValue()) return false;
             if (!*value) return error = "--manager takes a file name", false;
             o.manager = value;
+        } else if (!std::strcmp(arg, "--parent")) {
+            if (!needValue()) return false;
+            if (!std::strcmp(value, "own")) o.parent = ParentWindow::Own;
+            else if (!std::strcmp(value, "desktop")) o.parent = ParentWindow::Desktop;
+            else if (!std::strcmp(value, "null")) o.parent = ParentWindow::Null;
+            else return error = "--parent takes own, desktop or null", false;
+        } else if (!std::strcmp(arg, "--dsm-parent")) {
+            if (!needValue()) return false;
+            if (!std::strcmp(value, "own")) o.managerWindow = ManagerWindow::Own;
+            else if (!std::strcmp(value, "other-thread")) o.managerWindow = ManagerWindow::OtherThread;
+            else if (!std::strcmp(value, "null")) o.managerWindow = ManagerWindow::Null;
+            else return error = "--dsm-parent takes own, other-thread or null", false;
         } else if (!std::strcmp(arg, "--scans")) {
             if (!needValue()) return false;
             if (!Integer(value, o.scans) || o.scans <= 0)

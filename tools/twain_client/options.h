@@ -5,6 +5,12 @@
 
 #include <string>
 
+// The client's own hidden window, the desktop window (as console tools and
+// services pass), or none.
+enum class ParentWindow { Own, Desktop, Null };
+// The client's own window, a window of another thread of the client, or none.
+enum class ManagerWindow { Own, OtherThread, Null };
+
 struct ClientOptions {
     bool list = false;
     bool scan = false;
@@ -25,6 +31,10 @@ struct ClientOptions {
     bool reopen = false;     // close and open the source again between them
     bool waitClose = true;   // wait for MSG_CLOSEDSREQ after the transfers
     std::string manager = "TWAIN_32.DLL";
+    // The window handed to the source in TW_USERINTERFACE.hParent.
+    ParentWindow parent = ParentWindow::Own;
+    // The window handed to the manager at MSG_OPENDSM.
+    ManagerWindow managerWindow = ManagerWindow::Own;
     std::string out = "scan";
     int timeoutSeconds = 120;
 };
