@@ -7,6 +7,7 @@
 #include "datasource/transfer_outcome.h"
 #include "engine/acquisition_ui.h"
 #include "engine/block_reader.h"
+#include "engine/lines_per_block.h"
 #include "engine/negotiation_state.h"
 #include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -34,6 +36,8 @@ struct MemoryTransfer {
     int32_t rowBytes = 0;
     int32_t rowsPerBuffer = 0;
     int32_t rowsDone = 0;
+    // Reads the scanner's rows for the application's buffers.
+    std::unique_ptr<BlockReader> reader;
     // Declared in reverse order of going: the owner is enabled again before
     // its progress window is destroyed, so that the activation returns to it.
     std::unique_ptr<RowProgress> rowProgress;
@@ -44,6 +48,11 @@ struct MemoryTransfer {
         ownerDisabled.reset();
         rowProgress.reset();
         barProgress.reset();
+    }
+    void Forget() {
+        CloseWindows();
+        reader.reset();
+        active = false;
     }
 };
 
@@ -83,12 +92,11 @@ private:
 
 // Gives the sheet back once its rows are delivered or have failed.
 void ReleaseSheet() {
-    transfer.CloseWindows();
+    transfer.Forget();
     if (transfer.fromStore)
         ModulePageStore().ClearStore();
     else
         EndPage();
-    transfer.active = false;
 }
 
 // Steps of the first call: the sheet is read whole into the page store when
@@ -109,8 +117,20 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
             store.ClearStore();
             return kScanFileError;
         }
-    } else if (StartPage(app.Settings) != 0) {
-        return kScanScannerError;
+    } else {
+        // The scanner's rows come through a block no larger than the reads
+        // the page is made for, whatever buffer the application offers.
+        transfer.reader = std::make_unique<BlockReader>(
+            app.Io, app.ImageWidth, transfer.side, rowBytes,
+            std::min(bufferRows, std::max<int32_t>(LinesPerBlock(app.Settings), 1)));
+        if (!transfer.reader->Ready()) {
+            transfer.reader.reset();
+            return kScanOutOfMemory;
+        }
+        if (StartPage(app.Settings) != 0) {
+            transfer.reader.reset();
+            return kScanScannerError;
+        }
     }
 
     transfer.width = app.ImageWidth;
@@ -134,7 +154,7 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
 
 // Reads up to `rows` rows straight into the application's buffer; `rows`
 // becomes the number delivered.
-int ReadRows(const CDataSourceApp& app, uint8_t* buffer, int32_t& rows) {
+int ReadRows(uint8_t* buffer, int32_t& rows) {
     // Every strip is a call of its own: the application, and so the user,
     // had their turn since the last one.
     if (transfer.rowProgress) transfer.rowProgress->ExpectInput();
@@ -148,11 +168,21 @@ int ReadRows(const CDataSourceApp& app, uint8_t* buffer, int32_t& rows) {
             return kScanCancelled;
         return kScanOk;
     }
-    BlockReader reader(app.Io, transfer.width, transfer.side);
-    const int read = reader.Read(buffer, rows, nullptr);
-    // More rows than asked for cannot have fitted the buffer.
-    if (read < 0 || read > rows) return kScanScannerError;
-    rows = read;
+    // Only whole rows of the page's size reach the buffer, never more than it
+    // was offered for; a read the scanner answers short ends the strip.
+    BlockReader& reader = *transfer.reader;
+    const size_t rowBytes = static_cast<size_t>(transfer.rowBytes);
+    int32_t done = 0;
+    while (done < rows) {
+        const int32_t asked = std::min(rows - done, reader.MaxLines());
+        const int read = reader.Read(asked, nullptr);
+        if (read < 0) return kScanScannerError;
+        std::memcpy(buffer + static_cast<size_t>(done) * rowBytes, reader.Rows(),
+                    static_cast<size_t>(read) * rowBytes);
+        done += read;
+        if (read < asked) break;
+    }
+    rows = done;
     if (transfer.rowProgress && !transfer.rowProgress->AddRows(buffer, rows)) return kScanCancelled;
     return kScanOk;
 }
@@ -167,10 +197,7 @@ TW_UINT16 AbandonTransfer(CDataSourceApp& app, int scanError) {
 
 }  // namespace
 
-void EndMemoryTransfer() {
-    transfer.CloseWindows();
-    transfer.active = false;
-}
+void EndMemoryTransfer() { transfer.Forget(); }
 
 TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
     CDataSourceApp& app = TheApp();
@@ -193,7 +220,7 @@ TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
         if (first) result = BeginTransfer(app, rowBytes, bufferRows);
         if (result == kScanOk) {
             rows = std::min({transfer.rowsPerBuffer, bufferRows, transfer.length - transfer.rowsDone});
-            result = ReadRows(app, buffer.Bytes(), rows);
+            result = ReadRows(buffer.Bytes(), rows);
             if (result != kScanOk) ReleaseSheet();
         }
     }

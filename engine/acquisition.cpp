@@ -16,8 +16,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <new>
-#include <vector>
 
 namespace {
 
@@ -29,17 +27,18 @@ int Ask(const CWnd* owner, const LocalizedText& entry, UINT type) {
     return ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, text.c_str(), kCaption, type);
 }
 
-int ReadRowsOfSide(const ScannerIo& io, int side, int32_t rowsPerBlock, std::vector<uint8_t>& buffer,
+int ReadRowsOfSide(const ScannerIo& io, int side, int32_t stride, int32_t rowsPerBlock,
                    RowProgress* progress, PageInProgress& page) {
     PageStore& store = ModulePageStore();
-    BlockReader reader(io, page.imageWidth, side);
+    BlockReader reader(io, page.imageWidth, side, stride, rowsPerBlock);
+    if (!reader.Ready()) return kScanOutOfMemory;
     int32_t remaining = page.imageLength;
     while (remaining > 0) {
         int32_t endOfPage = 0;
-        int rows = reader.Read(buffer.data(), std::min(rowsPerBlock, remaining), &endOfPage);
+        int rows = reader.Read(std::min(rowsPerBlock, remaining), &endOfPage);
         if (rows < 0) return kScanScannerError;
-        if (progress && !progress->AddRows(buffer.data(), rows)) return kScanCancelled;
-        if (store.WriteRows(buffer.data(), rows) != kPageStoreOk) return kScanFileError;
+        if (progress && !progress->AddRows(reader.Rows(), rows)) return kScanCancelled;
+        if (store.WriteRows(reader.Rows(), rows) != kPageStoreOk) return kScanFileError;
         remaining -= rows;
         if (endOfPage) {
             page.imageLength -= remaining;
@@ -50,7 +49,7 @@ int ReadRowsOfSide(const ScannerIo& io, int side, int32_t rowsPerBlock, std::vec
 }
 
 int ReadSide(const CWnd* owner, const ScannerIo& io, const ScanSettings& settings,
-             bool showProgress, int side, int32_t rowsPerBlock, std::vector<uint8_t>& buffer,
+             bool showProgress, int side, int32_t stride, int32_t rowsPerBlock,
              PageInProgress& page) {
     if (!ModulePageStore().SelectSlot(side)) return kScanFileError;
     std::unique_ptr<OwnerDisabled> disabled;
@@ -60,7 +59,7 @@ int ReadSide(const CWnd* owner, const ScannerIo& io, const ScanSettings& setting
         if (AcquisitionUi* ui = CurrentAcquisitionUi())
             progress = ui->OpenRowProgress(owner, settings.ScanMode, page.imageWidth, page.imageLength);
     }
-    int result = ReadRowsOfSide(io, side, rowsPerBlock, buffer, progress.get(), page);
+    int result = ReadRowsOfSide(io, side, stride, rowsPerBlock, progress.get(), page);
     // The owner comes back before its progress window goes, so that the
     // activation returns to it.
     disabled.reset();
@@ -98,16 +97,10 @@ int PrescanPage(const CWnd* owner, const ScanSettings& settings, bool showProgre
     const int32_t stride = BytesPerLine(ScanModeBits(settings.ScanMode), page.imageWidth);
     const int32_t rowsPerBlock = LinesPerBlock(settings);
     int result = kScanOk;
-    std::vector<uint8_t> buffer;
-    try {
-        buffer.resize(static_cast<size_t>(rowsPerBlock) * static_cast<size_t>(stride));
-    } catch (const std::bad_alloc&) {
-        result = kScanOutOfMemory;
-    }
-    if (result == kScanOk && (stride <= 0 || !store.SetRowBytes(stride))) result = kScanFileError;
+    if (stride <= 0 || !store.SetRowBytes(stride)) result = kScanFileError;
     for (int side = 0; result == kScanOk && side < (settings.DoubleSided ? 2 : 1); ++side)
-        result = ReadSide(owner, host->Scanner(), settings, showProgress, side, rowsPerBlock,
-                          buffer, page);
+        result = ReadSide(owner, host->Scanner(), settings, showProgress, side, stride, rowsPerBlock,
+                          page);
     // Rows of a sheet that was not read whole are never served.
     if (result != kScanOk) store.ClearStore();
     EndPage();

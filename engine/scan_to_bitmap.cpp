@@ -31,14 +31,27 @@ struct ProgressWindows {
     std::unique_ptr<OwnerDisabled> disabled;
 };
 
-// Rows read back from the current store slot; the bar shows the share done.
+// Rows read back from the current store slot into a block of its own; the
+// bar shows the share done.
 class StoreRows {
 public:
-    StoreRows(PageStore& store, BarProgress* bar, int32_t height)
-        : store_(store), bar_(bar), height_(height) {}
+    StoreRows(PageStore& store, int32_t height) : store_(store), height_(height) {}
 
-    int Fetch(uint8_t* buffer, int32_t& count) {
-        if (store_.ReadRows(buffer, count) != kPageStoreOk) return kScanFileError;
+    void ShowProgress(const ProgressWindows& windows) { bar_ = windows.bar.get(); }
+
+    // Room for `rows` rows of `stride` bytes; false when there is no memory for it.
+    bool Allocate(int32_t rows, int32_t stride) {
+        try {
+            buffer_.resize(static_cast<size_t>(rows) * static_cast<size_t>(stride));
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        return true;
+    }
+
+    int Fetch(int32_t& count, uint8_t*& rows) {
+        rows = buffer_.data();
+        if (store_.ReadRows(rows, count) != kPageStoreOk) return kScanFileError;
         done_ += count;
         if (bar_ && !bar_->SetPercent(static_cast<int>(static_cast<int64_t>(done_) * 100 / height_)))
             return kScanCancelled;
@@ -47,30 +60,34 @@ public:
 
 private:
     PageStore& store_;
-    BarProgress* bar_;
+    BarProgress* bar_ = nullptr;
     int32_t height_;
     int32_t done_ = 0;
+    std::vector<uint8_t> buffer_;
 };
 
 // Rows read from the scanner, without an end-of-page flag: the page is as
 // long as announced; the thumbnail shows them.
 class ScannerRows {
 public:
-    ScannerRows(const ScannerIo& io, int32_t width, int side, RowProgress* progress)
-        : reader_(io, width, side), progress_(progress) {}
+    ScannerRows(const ScannerIo& io, int32_t width, int side, int32_t stride, int32_t rowsPerBlock)
+        : reader_(io, width, side, stride, rowsPerBlock) {}
 
-    int Fetch(uint8_t* buffer, int32_t& count) {
-        const int rows = reader_.Read(buffer, count, nullptr);
-        // More rows than asked for cannot have fitted the block.
-        if (rows < 0 || rows > count) return kScanScannerError;
-        count = rows;
-        if (progress_ && !progress_->AddRows(buffer, rows)) return kScanCancelled;
+    bool Ready() const { return reader_.Ready(); }
+    void ShowProgress(const ProgressWindows& windows) { progress_ = windows.rows.get(); }
+
+    int Fetch(int32_t& count, uint8_t*& rows) {
+        const int read = reader_.Read(count, nullptr);
+        if (read < 0) return kScanScannerError;
+        count = read;
+        rows = reader_.Rows();
+        if (progress_ && !progress_->AddRows(rows, count)) return kScanCancelled;
         return kScanOk;
     }
 
 private:
     BlockReader reader_;
-    RowProgress* progress_;
+    RowProgress* progress_ = nullptr;
 };
 
 bool WriteBlock(HANDLE file, const uint8_t* bytes, int64_t size) {
@@ -81,13 +98,14 @@ bool WriteBlock(HANDLE file, const uint8_t* bytes, int64_t size) {
 
 template <typename Source>
 int WriteBlocks(HANDLE file, Source& source, const BitmapPage& page, int bits, int32_t stride,
-                int32_t rowsPerBlock, std::vector<uint8_t>& buffer) {
+                int32_t rowsPerBlock) {
     int32_t remaining = page.length;
     while (remaining > 0) {
         int32_t rows = std::min(rowsPerBlock, remaining);
-        if (const int result = source.Fetch(buffer.data(), rows); result != kScanOk) return result;
-        ReverseRows(buffer.data(), rows, stride);
-        if (bits == 24) SwapRedBlue(buffer.data(), rows, page.width, stride);
+        uint8_t* block = nullptr;
+        if (const int result = source.Fetch(rows, block); result != kScanOk) return result;
+        ReverseRows(block, rows, stride);
+        if (bits == 24) SwapRedBlue(block, rows, page.width, stride);
         // Each block goes just in front of the one before it, counted from the
         // end of the pre-sized file and from the rows delivered so far, so the
         // first row scanned becomes the last row of the file: the top of a
@@ -96,7 +114,7 @@ int WriteBlocks(HANDLE file, Source& source, const BitmapPage& page, int bits, i
         LARGE_INTEGER back{};
         back.QuadPart = -done * stride;
         if (!SetFilePointerEx(file, back, nullptr, FILE_END) ||
-            !WriteBlock(file, buffer.data(), static_cast<int64_t>(rows) * stride))
+            !WriteBlock(file, block, static_cast<int64_t>(rows) * stride))
             return kScanFileError;
         remaining -= rows;
     }
@@ -122,15 +140,11 @@ int FillBitmap(HANDLE file, bool fromStore, const CWnd* owner, const ScanSetting
 
     int32_t rowsPerBlock = LinesPerBlock(settings);
     if (rowsPerBlock > 4 && rowsPerBlock % 2 == 0) --rowsPerBlock;
-    std::vector<uint8_t> buffer;
-    try {
-        buffer.resize(static_cast<size_t>(rowsPerBlock) * static_cast<size_t>(stride));
-    } catch (const std::bad_alloc&) {
-        return kScanOutOfMemory;
-    }
 
+    // The progress window comes once there is memory to read the rows into.
     ProgressWindows windows;
-    if (showProgress) {
+    auto openWindows = [&]() {
+        if (!showProgress) return;
         windows.disabled = std::make_unique<OwnerDisabled>(owner);
         if (AcquisitionUi* ui = CurrentAcquisitionUi()) {
             if (fromStore)
@@ -138,13 +152,19 @@ int FillBitmap(HANDLE file, bool fromStore, const CWnd* owner, const ScanSetting
             else
                 windows.rows = ui->OpenRowProgress(owner, settings.ScanMode, page.width, page.length);
         }
-    }
+    };
     if (fromStore) {
-        StoreRows source(store, windows.bar.get(), page.length);
-        return WriteBlocks(file, source, page, bits, stride, rowsPerBlock, buffer);
+        StoreRows source(store, page.length);
+        if (!source.Allocate(rowsPerBlock, stride)) return kScanOutOfMemory;
+        openWindows();
+        source.ShowProgress(windows);
+        return WriteBlocks(file, source, page, bits, stride, rowsPerBlock);
     }
-    ScannerRows source(host->Scanner(), page.width, side, windows.rows.get());
-    return WriteBlocks(file, source, page, bits, stride, rowsPerBlock, buffer);
+    ScannerRows source(host->Scanner(), page.width, side, stride, rowsPerBlock);
+    if (!source.Ready()) return kScanOutOfMemory;
+    openWindows();
+    source.ShowProgress(windows);
+    return WriteBlocks(file, source, page, bits, stride, rowsPerBlock);
 }
 
 int WriteBitmap(bool fromStore, const CWnd* owner, const char* path, const ScanSettings& settings,

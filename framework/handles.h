@@ -58,3 +58,41 @@ public:
 private:
     HANDLE handle_ = nullptr;
 };
+
+// Pages reserved and committed with VirtualAlloc, released with VirtualFree.
+// Fresh pages read as zero and cost no memory until they are first touched.
+class VirtualBlock {
+public:
+    VirtualBlock() = default;
+    explicit VirtualBlock(size_t size)
+        : bytes_(size ? static_cast<unsigned char*>(
+                            VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE))
+                      : nullptr),
+          size_(bytes_ ? size : 0) {}
+    ~VirtualBlock() { Reset(); }
+    VirtualBlock(VirtualBlock&& other) noexcept
+        : bytes_(std::exchange(other.bytes_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+    VirtualBlock& operator=(VirtualBlock&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            bytes_ = std::exchange(other.bytes_, nullptr);
+            size_ = std::exchange(other.size_, 0);
+        }
+        return *this;
+    }
+    VirtualBlock(const VirtualBlock&) = delete;
+    VirtualBlock& operator=(const VirtualBlock&) = delete;
+
+    unsigned char* Bytes() const { return bytes_; }
+    size_t Size() const { return size_; }
+    explicit operator bool() const { return bytes_ != nullptr; }
+    void Reset() {
+        if (bytes_) VirtualFree(bytes_, 0, MEM_RELEASE);
+        bytes_ = nullptr;
+        size_ = 0;
+    }
+
+private:
+    unsigned char* bytes_ = nullptr;
+    size_t size_ = 0;
+};

@@ -109,6 +109,12 @@ SettingResult ApplySetting(ScannerConfig& c, const std::string& rawKey,
         ok = ParseInt(value, 0, INT32_MAX, c.emptyBlocks);
     } else if (key == "block_delay_ms") {
         ok = ParseInt(value, 0, 10000, c.blockDelayMs);
+    } else if (key == "wide_rows") {
+        ok = ParseInt(value, 0, 65536, c.wideRows);
+    } else if (key == "extra_rows") {
+        ok = ParseInt(value, 0, 32767, c.extraRows);
+    } else if (key == "rows_without_page") {
+        ok = ParseFlag(value, c.rowsWithoutPage);
     } else if (key == "config_text") {
         c.configText = value;
     } else if (key == "interface_text") {

@@ -27,6 +27,12 @@ struct ScannerConfig {
     int32_t blockFailsAfterRows = -1;
     int32_t emptyBlocks = 0;
     int32_t blockDelayMs = 0;  // a slow scanner: every block call waits this long
+    // A broken library: rows written wider than the page's by this many bytes,
+    int32_t wideRows = 0;
+    // this many rows more than asked for in every block,
+    int32_t extraRows = 0;
+    // and blocks of the last page read served when no page is started.
+    bool rowsWithoutPage = false;
     std::string configText = "Tavix SR-1 (virtual)";
     std::string interfaceText = "USB 2.0 (virtual)";
 };

@@ -38,6 +38,7 @@ VirtualScanner::VirtualScanner() { Reset(); }
 void VirtualScanner::Reset() {
     config_ = ScannerConfig();
     page_.reset();
+    lastPage_.reset();
     RefillFeeder();
     calibrationNeeded_ = config_.calibrationNeeded;
     controlRead_ = false;
@@ -46,6 +47,7 @@ void VirtualScanner::Reset() {
 
 void VirtualScanner::RefillFeeder() {
     page_.reset();
+    lastPage_.reset();
     feeder_.Load(config_, feederNote_);
 }
 
@@ -122,7 +124,7 @@ int32_t VirtualScanner::OpenInterface(const char* model) {
 
 int32_t VirtualScanner::CloseInterface() {
     CallLine line("IO_CloseInterface");
-    page_.reset();
+    EndPageSession();
     return Log(line, 1);
 }
 
@@ -165,7 +167,7 @@ int32_t VirtualScanner::StartScanPage(const void* settings, int32_t* out1, int32
         return Log(line, 0, "no settings");
     }
     line.Arg("settings", RecordHex(settings));
-    page_.reset();
+    EndPageSession();
     if (config_.pageStartFails) return Log(line, 0, "fault page_start_fails");
     if (!feeder_.PaperOn()) return Log(line, 0, "no paper");
     const ScanRecord record = ReadScanRecord(settings);
@@ -191,7 +193,7 @@ int32_t VirtualScanner::StartScanPage(const void* settings, int32_t* out1, int32
 int32_t VirtualScanner::EndScanPage() {
     CallLine line("IO_EndScanPage");
     const bool open = page_ != nullptr;
-    page_.reset();
+    EndPageSession();
     return Log(line, open ? 1 : 0, open ? std::string() : "no page started");
 }
 
@@ -204,11 +206,16 @@ int32_t VirtualScanner::GetImageBlock(void* buffer, int32_t lines, int32_t* endO
         result.failure = "no buffer";
     else if (lines < 1)
         result.failure = "lines below 1";
-    else if (!page_)
-        result.failure = "no page started";
-    else {
+    else if (page_) {
         if (config_.blockDelayMs > 0) Sleep(static_cast<DWORD>(config_.blockDelayMs));
-        result = page_->Read(static_cast<uint8_t*>(buffer), lines, width, side);
+        result = ReadFaulty(*page_, static_cast<uint8_t*>(buffer), lines, width, side);
+    } else if (config_.rowsWithoutPage && lastPage_) {
+        // The rows go on where the last page stopped, as wide as it was.
+        result = ReadFaulty(*lastPage_, static_cast<uint8_t*>(buffer), lines,
+                            lastPage_->Geometry().pixelsPerLine, side);
+        if (!result.failure) result.failure = "fault rows_without_page";
+    } else {
+        result.failure = "no page started";
     }
     if (endOfPage) *endOfPage = result.endOfPage ? 1 : 0;
     line.Result(result.rows);
@@ -216,6 +223,27 @@ int32_t VirtualScanner::GetImageBlock(void* buffer, int32_t lines, int32_t* endO
     if (result.failure) line.Reason(result.failure);
     log_.Add(line.Str());
     return result.rows;
+}
+
+BlockResult VirtualScanner::ReadFaulty(PageSession& session, uint8_t* buffer, int32_t lines,
+                                       int32_t width, int32_t side) {
+    const int32_t asked = lines + config_.extraRows;
+    if (config_.wideRows == 0) return session.Read(buffer, asked, width, side);
+    // Rows made as usual, then written further apart, the gaps filled.
+    const size_t stride = static_cast<size_t>(session.Geometry().stride);
+    const size_t wider = stride + static_cast<size_t>(config_.wideRows);
+    std::vector<uint8_t> rows(static_cast<size_t>(asked) * stride);
+    const BlockResult result = session.Read(rows.data(), asked, width, side);
+    for (int32_t i = 0; i < result.rows; ++i) {
+        uint8_t* row = buffer + static_cast<size_t>(i) * wider;
+        std::memcpy(row, rows.data() + static_cast<size_t>(i) * stride, stride);
+        std::memset(row + stride, 0xEE, wider - stride);
+    }
+    return result;
+}
+
+void VirtualScanner::EndPageSession() {
+    if (page_) lastPage_ = std::move(page_);
 }
 
 int32_t VirtualScanner::CalibrateScanner(int32_t mode) {
@@ -241,7 +269,7 @@ int32_t VirtualScanner::FeedOn() {
 
 int32_t VirtualScanner::FeedPage() {
     CallLine line("IO_FeedPage");
-    page_.reset();
+    EndPageSession();
     const bool ejected = feeder_.Eject();
     line.Result(ejected ? 1 : 0);
     line.Arg("sheets", static_cast<int64_t>(feeder_.Count()));

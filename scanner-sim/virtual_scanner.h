@@ -55,6 +55,11 @@ private:
     // Applies the control file over the defaults; returns a note for the log.
     std::string ApplyControlFile();
     void RefillFeeder();
+    // Ends the started page, if any; it becomes the last page read.
+    void EndPageSession();
+    // One block of `session` under the block faults of the configuration.
+    BlockResult ReadFaulty(PageSession& session, uint8_t* buffer, int32_t lines, int32_t width,
+                           int32_t side);
     bool ModelMatches(const char* model) const;
     int32_t Log(CallLine& line, int32_t result, const std::string& reason = std::string());
 
@@ -62,6 +67,8 @@ private:
     Feeder feeder_;
     std::string feederNote_;
     std::unique_ptr<PageSession> page_;
+    // The page read before, kept for the rows_without_page fault.
+    std::unique_ptr<PageSession> lastPage_;
     CallLog log_;
     bool controlRead_ = false;
     bool calibrationNeeded_ = false;
