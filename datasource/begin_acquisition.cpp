@@ -1,7 +1,6 @@
 #include "datasource/begin_acquisition.h"
 
 #include "datasource/data_source_app.h"
-#include "datasource/notification.h"
 #include "engine/acquisition.h"
 #include "engine/page_store.h"
 #include "engine/scan_error.h"
@@ -21,6 +20,6 @@ int BeginAcquisition(CDataSourceApp& app) {
     app.PendingXfers = 1;
     app.State = 6;
     ModulePageStore().ClearStore();
-    PostNotification(MSG_XFERREADY);
+    app.Notifications.Post(MSG_XFERREADY);
     return kScanOk;
 }

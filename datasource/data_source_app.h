@@ -3,6 +3,7 @@
 
 #include "datasource/host_wnd.h"
 #include "datasource/manager_link.h"
+#include "datasource/notification.h"
 #include "datasource/twain.h"
 #include "engine/engine_host.h"
 #include "engine/scan_settings.h"
@@ -34,8 +35,10 @@ public:
     int32_t ImageWidth = 0;
     int32_t UiMode = 0;
     int32_t DeviceOnline = 0;
-    // The scanner dialog is shown (nested inside MSG_ENABLEDS).
-    bool DialogShown = false;
+    // An operation that changes the session is running: its dialog or
+    // progress window may hand the application's messages to it, and the
+    // application may call the source again from there.
+    bool OperationRunning = false;
     CHostWnd HostWnd;
     char HelpPath[MAX_PATH] = {};
     char ProfilePath[MAX_PATH] = {};
@@ -47,6 +50,8 @@ public:
     // The manager that opened the source, and the return address of the
     // DS_Entry call that carried MSG_OPENDS (set just before it runs).
     ManagerLink Manager;
+    // Where the notifications of the current enable go.
+    Notifier Notifications;
     const void* OpeningCaller = nullptr;
 
     // Records a condition code for DAT_STATUS.

@@ -3,7 +3,6 @@
 #include "datasource/begin_acquisition.h"
 #include "datasource/data_source_app.h"
 #include "datasource/end_of_transfers.h"
-#include "datasource/notification.h"
 #include "datasource/operations.h"
 #include "engine/scan_error.h"
 #include "framework/message_pump.h"
@@ -31,6 +30,16 @@ bool UsableParent(const TW_USERINTERFACE& ui) {
     return ui.hParent == nullptr || IsWindow(static_cast<HWND>(ui.hParent));
 }
 
+// The window that owns the source's dialogs and message boxes and is
+// disabled while they run: the application's window when it is one of this
+// process. The desktop window, or a window of another process, is neither
+// disabled nor made an owner: the source's windows then stand on their own.
+HWND OwnerWindow(HWND parent) {
+    DWORD process = 0;
+    if (parent) GetWindowThreadProcessId(parent, &process);
+    return process == GetCurrentProcessId() ? parent : nullptr;
+}
+
 // The scanner may have been off when the source was opened.
 bool ScannerReachable(CDataSourceApp& app) {
     if (app.DeviceOnline) return true;
@@ -48,9 +57,7 @@ bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
     ui.ModalUI = TRUE;
     ScannerDialogContext context{app.Settings, app.Io, app.UiMode, app.SectionName, &app.HostWnd};
     ScanRequest request = kScanRequestCancelled;
-    app.DialogShown = true;
     const bool ran = RunScannerDialog(context, request);
-    app.DialogShown = false;
     if (!ran) {
         result = app.Fail(TWCC_LOWMEMORY);
         return false;
@@ -59,12 +66,12 @@ bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
     // Let the closed dialog vanish from the screen before the scan starts.
     PumpWaitingMessages(kMessagesAfterDialog);
     if (request < 0) {
-        PostNotification(MSG_CLOSEDSREQ);
+        app.Notifications.Post(MSG_CLOSEDSREQ);
         result = TWRC_SUCCESS;
         return false;
     }
     if (app.UiMode == kUiModeSettingsOnly) {
-        PostNotification(MSG_CLOSEDSOK);
+        app.Notifications.Post(MSG_CLOSEDSOK);
         result = TWRC_SUCCESS;
         return false;
     }
@@ -73,14 +80,13 @@ bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
 
 TW_UINT16 Enable(TW_USERINTERFACE& ui, int32_t uiMode) {
     CDataSourceApp& app = TheApp();
-    // Enabled again from inside its own dialog.
-    if (app.DialogShown) return app.Fail(TWCC_SEQERROR);
     if (!UsableParent(ui)) return app.Fail(TWCC_BADVALUE);
     if (!ScannerReachable(app)) return app.Fail(TWCC_OPERATIONERROR);
 
-    app.HostWnd.AttachTo(static_cast<HWND>(ui.hParent));
+    app.HostWnd.AttachTo(OwnerWindow(static_cast<HWND>(ui.hParent)));
+    app.Notifications.Aim(app.HostWnd.GetSafeHwnd());
     // Whatever an earlier page left in the queue is not about this one.
-    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
+    app.Notifications.DropQueued();
     app.UiMode = uiMode;
     if (uiMode != kUiModeNone) {
         TW_UINT16 answer = TWRC_SUCCESS;
@@ -115,7 +121,7 @@ TW_UINT16 DisableSource(pTW_IDENTITY, TW_MEMREF data) {
     }
     app.State = 4;
     // A close request the application has not read yet is answered by this.
-    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
+    app.Notifications.DropQueued();
     const auto* ui = static_cast<const TW_USERINTERFACE*>(data);
     if (ui && ui->hParent) SetForegroundWindow(static_cast<HWND>(ui->hParent));
     return TWRC_SUCCESS;

@@ -2,7 +2,6 @@
 
 #include "datasource/data_source_app.h"
 #include "datasource/memory_transfer.h"
-#include "datasource/notification.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
 
@@ -16,6 +15,6 @@ void ReleasePage(CDataSourceApp& app) {
 void EndOfTransfers(CDataSourceApp& app) {
     ReleasePage(app);
     app.State = 5;
-    PostNotification(MSG_CLOSEDSREQ);
+    app.Notifications.Post(MSG_CLOSEDSREQ);
     app.PendingXfers = 0;
 }

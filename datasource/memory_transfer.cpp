@@ -1,7 +1,6 @@
 #include "datasource/memory_transfer.h"
 
 #include "datasource/data_source_app.h"
-#include "datasource/notification.h"
 #include "datasource/operations.h"
 #include "datasource/page_prescan.h"
 #include "datasource/transfer_outcome.h"
@@ -191,7 +190,7 @@ int ReadRows(uint8_t* buffer, int32_t& rows) {
 // the source, and nothing is pending any more.
 TW_UINT16 AbandonTransfer(CDataSourceApp& app, int scanError) {
     const TW_UINT16 rc = FailTransfer(app, scanError);
-    PostNotification(MSG_CLOSEDSREQ);
+    app.Notifications.Post(MSG_CLOSEDSREQ);
     return rc;
 }
 

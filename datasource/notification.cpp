@@ -1,18 +1,24 @@
 #include "datasource/notification.h"
 
-#include "datasource/data_source_app.h"
-
-UINT NotifyMsgId = 0;
-
-void PostNotification(TW_UINT16 code) {
-    if (NotifyMsgId == 0) NotifyMsgId = RegisterWindowMessageA("Tavix Scanner_TWAIN");
-    if (NotifyMsgId == 0) return;
-    PostMessageA(TheApp().HostWnd.GetSafeHwnd(), NotifyMsgId, code, 0);
+void Notifier::Aim(HWND window) {
+    window_ = window;
+    thread_ = GetCurrentThreadId();
 }
 
-void DropQueuedNotifications(HWND window) {
-    if (NotifyMsgId == 0) return;
+void Notifier::Post(TW_UINT16 code) {
+    if (messageId_ == 0) messageId_ = RegisterWindowMessageA("Tavix Scanner_TWAIN");
+    if (messageId_ == 0) return;
+    const DWORD thread = thread_ ? thread_ : GetCurrentThreadId();
+    // A window destroyed since the enable can take nothing more.
+    if (window_ && IsWindow(window_) && GetWindowThreadProcessId(window_, nullptr) == thread &&
+        PostMessageA(window_, messageId_, code, 0))
+        return;
+    PostThreadMessageA(thread, messageId_, code, 0);
+}
+
+void Notifier::DropQueued() const {
+    if (messageId_ == 0) return;
     MSG message;
-    while (PeekMessageA(&message, window, NotifyMsgId, NotifyMsgId, PM_REMOVE | PM_NOYIELD)) {
+    while (PeekMessageA(&message, nullptr, messageId_, messageId_, PM_REMOVE | PM_NOYIELD)) {
     }
 }

@@ -1,6 +1,6 @@
 // DAT_IDENTITY MSG_OPENDS and MSG_CLOSEDS.
 #include "datasource/data_source_app.h"
-#include "datasource/notification.h"
+#include "datasource/end_of_transfers.h"
 #include "datasource/operations.h"
 #include "datasource/section_name.h"
 #include "engine/negotiation_state.h"
@@ -85,12 +85,16 @@ TW_UINT16 OpenSource(pTW_IDENTITY origin, TW_MEMREF data) {
 TW_UINT16 CloseSource(pTW_IDENTITY, TW_MEMREF) {
     CDataSourceApp& app = TheApp();
     if (app.State == 3) return TWRC_SUCCESS;
-    // The dialog still uses the scanner and the settings: an application
-    // that closes the source from inside it (a message handler of its own
-    // window) is told the source is busy.
-    if (app.DialogShown) return app.Fail(TWCC_SEQERROR);
-    // A close request still queued belongs to this session, not the next.
-    DropQueuedNotifications(app.HostWnd.GetSafeHwnd());
+    // A page still under way ends first, as the end of the transfers would
+    // end it: the sheet is given back before the scanner closes, so that the
+    // next session starts a sheet of its own, and the application's window
+    // comes back from its progress window.
+    if (app.State >= 5) {
+        ReleasePage(app);
+        app.PendingXfers = 0;
+    }
+    // A notification still queued belongs to this session, not the next.
+    app.Notifications.DropQueued();
     app.Io.Close();
     app.Manager.Unbind();
     RestoreHelpAndProfilePaths(app);

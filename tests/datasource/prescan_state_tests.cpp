@@ -45,7 +45,8 @@ protected:
         TW_USERINTERFACE ui{FALSE, FALSE, nullptr};
         ASSERT_EQ(TWRC_SUCCESS, DispatchTriplet(nullptr, DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui));
         MSG message;
-        while (PeekMessageA(&message, nullptr, NotifyMsgId, NotifyMsgId, PM_REMOVE)) {
+        const UINT notification = app().Notifications.MessageId();
+        while (PeekMessageA(&message, nullptr, notification, notification, PM_REMOVE)) {
         }
     }
     void TearDown() override {

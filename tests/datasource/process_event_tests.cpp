@@ -5,7 +5,9 @@
 #include "support/temp_folder.h"
 #include "tests/datasource/enabled_source.h"
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -137,6 +139,106 @@ TEST_F(ProcessEvent, SettingsAcceptedBecomesACloseRequestForAManagerThatRefusesI
     EXPECT_EQ(known + known +
                   "origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0102 data=null\n",
               manager.Calls());
+}
+
+// A hidden window made and served by a thread of its own.
+class WindowOfAnotherThread {
+public:
+    WindowOfAnotherThread() {
+        thread_ = std::thread([this] {
+            window_ = CreateWindowA("STATIC", "other thread", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+            threadId_ = GetCurrentThreadId();
+            ready_ = true;
+            MSG message;
+            while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+            DestroyWindow(window_);
+        });
+        while (!ready_) Sleep(1);
+    }
+    ~WindowOfAnotherThread() {
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    std::thread thread_;
+    std::atomic<bool> ready_{false};
+    HWND window_ = nullptr;
+    DWORD threadId_ = 0;
+};
+
+// Notifications for an application whose window is not one of the enabling
+// thread's (the desktop, another thread's or process's window, none): they
+// are messages of the enabling thread itself, which its event loop sees.
+class NotificationsWithoutAWindowOfThisThread : public ProcessEvent {
+protected:
+    // The source's notification queued for this thread itself, taken out.
+    bool NextThreadNotification(MSG& message) {
+        return PeekMessageA(&message, reinterpret_cast<HWND>(-1), notify_, notify_, PM_REMOVE) != FALSE;
+    }
+    // Empty messages queued for this thread itself, taken out.
+    int Wakeups() {
+        int count = 0;
+        MSG message;
+        while (PeekMessageA(&message, reinterpret_cast<HWND>(-1), WM_NULL, WM_NULL, PM_REMOVE)) ++count;
+        return count;
+    }
+
+    const UINT notify_ = RegisterWindowMessageA("Tavix Scanner_TWAIN");
+};
+
+TEST_F(NotificationsWithoutAWindowOfThisThread, ComeToTheThreadAndWakeItOnceAfterTheManager) {
+    TempFolder logFolder("dsm");
+    FakeManager manager(logFolder.File("calls.txt"));
+    ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
+    WindowOfAnotherThread other;
+    const std::pair<const char*, HWND> parents[] = {
+        {"desktop", GetDesktopWindow()}, {"another thread's window", other.Handle()}, {"none", nullptr}};
+    std::string expectedCalls;
+    for (const auto& parent : parents) {
+        SCOPED_TRACE(parent.first);
+        ASSERT_EQ(TWRC_SUCCESS, Open());
+        Wakeups();
+        ui_.hParent = parent.second;
+        ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());
+        EXPECT_TRUE(Notifications().empty());
+        MSG message{};
+        ASSERT_TRUE(NextThreadNotification(message));
+        EXPECT_EQ(nullptr, message.hwnd);
+        EXPECT_EQ(static_cast<WPARAM>(MSG_XFERREADY), message.wParam);
+        EXPECT_FALSE(NextThreadNotification(message));
+        TW_UINT16 twMessage = 0;
+        EXPECT_EQ(TWRC_DSEVENT, Process(&message, twMessage));
+        EXPECT_EQ(MSG_NULL, twMessage);
+        expectedCalls += "origin=7:Tavix Scanner dest=1:Test Application dg=1 dat=0 msg=0x0101 data=null\n";
+        EXPECT_EQ(expectedCalls, manager.Calls());
+        // A manager that only keeps the code hands it over at the next call.
+        EXPECT_EQ(1, Wakeups());
+
+        // The close request after the page goes the same way, and disabling
+        // takes it out again when the application did not read it.
+        TW_PENDINGXFERS pending{};
+        ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending));
+        ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &ui_));
+        EXPECT_FALSE(NextThreadNotification(message));
+        ASSERT_EQ(TWRC_SUCCESS, Close());
+    }
+}
+
+TEST_F(NotificationsWithoutAWindowOfThisThread, AWindowGoneSinceTheEnableLeavesThemWithTheThread) {
+    ASSERT_EQ(TWRC_SUCCESS, Open());
+    HostWindow gone;
+    ui_.hParent = gone.Handle();
+    ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());
+    MSG message{};
+    ASSERT_TRUE(gone.NextQueuedNotification(message));
+    DestroyWindow(gone.Handle());
+    TW_PENDINGXFERS pending{};
+    ASSERT_EQ(TWRC_SUCCESS, Call(DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending));
+    ASSERT_TRUE(NextThreadNotification(message));
+    EXPECT_EQ(static_cast<WPARAM>(MSG_CLOSEDSREQ), message.wParam);
 }
 
 // An application that talks to the source through a TWAIN 2 manager,

@@ -13,7 +13,7 @@ BOOL CALLBACK FindVisibleProgress(HWND hwnd, LPARAM param) {
     return FALSE;
 }
 
-CancelWhenProgressShows* running = nullptr;
+WhenProgressShows* running = nullptr;
 
 }  // namespace
 
@@ -28,20 +28,20 @@ void PressCancel(HWND window) {
                  reinterpret_cast<LPARAM>(GetDlgItem(window, IDCANCEL)));
 }
 
-CancelWhenProgressShows::CancelWhenProgressShows() {
+WhenProgressShows::WhenProgressShows(std::function<void(HWND)> action) : action_(std::move(action)) {
     running = this;
     timer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
 }
 
-CancelWhenProgressShows::~CancelWhenProgressShows() {
+WhenProgressShows::~WhenProgressShows() {
     if (timer_) KillTimer(nullptr, timer_);
     running = nullptr;
 }
 
-void CALLBACK CancelWhenProgressShows::Tick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK WhenProgressShows::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (!running || running->pressed_) return;
     if (HWND window = FindProgressWindow()) {
         running->pressed_ = window;
-        PressCancel(window);
+        running->action_(window);
     }
 }

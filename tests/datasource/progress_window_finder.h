@@ -5,28 +5,32 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // The visible progress window of this thread, or null.
 HWND FindProgressWindow();
 // Posts the Cancel button's click to the window.
 void PressCancel(HWND window);
 
 // While it lives, a thread timer looks for a progress window every few
-// milliseconds (its ticks arrive while the window pumps messages) and presses
-// Cancel in the first one it finds.
-class CancelWhenProgressShows {
+// milliseconds (its ticks arrive while the window pumps messages) and does
+// `action` with the first one it finds: by default presses its Cancel button,
+// or plays an application that calls the source from a message handler.
+class WhenProgressShows {
 public:
-    CancelWhenProgressShows();
-    ~CancelWhenProgressShows();
-    CancelWhenProgressShows(const CancelWhenProgressShows&) = delete;
-    CancelWhenProgressShows& operator=(const CancelWhenProgressShows&) = delete;
+    explicit WhenProgressShows(std::function<void(HWND)> action = PressCancel);
+    ~WhenProgressShows();
+    WhenProgressShows(const WhenProgressShows&) = delete;
+    WhenProgressShows& operator=(const WhenProgressShows&) = delete;
 
     bool Pressed() const { return pressed_ != nullptr; }
-    // The window whose Cancel button was pressed.
+    // The window the action was done with.
     HWND Window() const { return pressed_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
 
+    std::function<void(HWND)> action_;
     UINT_PTR timer_ = 0;
     HWND pressed_ = nullptr;
 };

@@ -93,7 +93,7 @@ TEST_F(TransferCancel, CancelWhileTheSheetIsReadForItsEndCancelsTheMemoryTransfe
     OpenAndEnable(true);
     std::vector<uint8_t> buffer(65536);
     TW_IMAGEMEMXFER strip;
-    CancelWhenProgressShows canceller;
+    WhenProgressShows canceller;
     EXPECT_EQ(TWRC_CANCEL, MemoryStrip(buffer, strip));
     EXPECT_TRUE(canceller.Pressed());
     EXPECT_EQ(std::vector<WPARAM>{MSG_CLOSEDSREQ}, Notifications());
@@ -104,7 +104,7 @@ TEST_F(TransferCancel, CancelInANativeTransferDeliversNoBlock) {
     LongPage(1);
     OpenAndEnable(true);
     HGLOBAL dib = nullptr;
-    CancelWhenProgressShows canceller;
+    WhenProgressShows canceller;
     EXPECT_EQ(TWRC_CANCEL, NativeTransfer(dib));
     EXPECT_TRUE(canceller.Pressed());
     EXPECT_EQ(nullptr, dib);
@@ -120,7 +120,7 @@ TEST_F(TransferCancel, CancelInAFileTransferLeavesNoFile) {
     OpenAndEnable(true);
     const std::string path = temp_.File("cancelled.bmp");
     ASSERT_EQ(TWRC_SUCCESS, SetFileName(path));
-    CancelWhenProgressShows canceller;
+    WhenProgressShows canceller;
     EXPECT_EQ(TWRC_CANCEL, FileTransfer());
     EXPECT_TRUE(canceller.Pressed());
     EXPECT_FALSE(FileExists(path));

@@ -65,7 +65,7 @@ TEST_P(TemporaryFolder, HoldsNothingAfterTheTransferAndAfterItsEnd) {
     {
         MessageBoxWatcher watcher;
         if (cancel) {
-            CancelWhenProgressShows canceller;
+            WhenProgressShows canceller;
             rc = Run(path.mechanism);
             EXPECT_TRUE(canceller.Pressed());
         } else {
