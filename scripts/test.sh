@@ -19,6 +19,13 @@ else
   echo "i686 end-to-end tests skipped: $reason"
 fi
 
+# The end-to-end tests through the TWAIN Working Group's TWAIN 2 manager use
+# its release kept beside the repository; without it they are skipped.
+twaindsm="$root/../shared/third-party/twaindsm-2.4.3"
+if [ ! -f "$twaindsm/x86_64/TWAINDSM.dll" ]; then
+  echo "TWAINDSM.DLL end-to-end tests skipped: $(cd "$root/.." && pwd)/shared/third-party/twaindsm-2.4.3 is missing"
+fi
+
 cd "$build/x86_64"
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" \

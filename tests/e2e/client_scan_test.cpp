@@ -48,10 +48,11 @@ ClientResult ClientScanTest::Run(std::vector<std::string> arguments, ClientRunOp
     options.scannerLogFile = folder_.File("scanner.log");
     ClientResult result = RunClient(options);
     // A 32-bit client can load only the 32-bit source and scanner library.
-    if (result.started)
+    if (result.started) {
         EXPECT_EQ(result.ranAs32Bit, TestedBuild().machine == IMAGE_FILE_MACHINE_I386)
             << "the " << TestedBuild().arch << " client ran as a " << (result.ranAs32Bit ? 32 : 64)
             << "-bit process";
+    }
     // Shown with the failures of the test that follows.
     std::printf("--- client output:\n%s", result.output.c_str());
     for (const SeenMessageBox& box : result.messageBoxes)
@@ -85,6 +86,18 @@ testing::AssertionResult ClientScanTest::PageMatchesScanner(int number, int32_t 
     const std::string difference = PixelDifference(image, pages[number - 1], length);
     if (!difference.empty()) return testing::AssertionFailure() << "page " << number << ": " << difference;
     return testing::AssertionSuccess();
+}
+
+std::string Twain2ManagerFile() {
+    const std::string folder = TAVIX_TWAINDSM_DIR;
+    if (folder.empty()) return std::string();
+    const std::string file = "Z:" + folder + "/" + TestedBuild().arch + "/TWAINDSM.dll";
+    return GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : file;
+}
+
+std::vector<std::string> ThroughTwain2Manager(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--manager", Twain2ManagerFile()});
+    return arguments;
 }
 
 testing::AssertionResult HasLine(const ClientResult& result, const std::string& prefix) {

@@ -34,5 +34,18 @@ protected:
     ScannerSettingList scanner_;
 };
 
+// The TWAIN Working Group's TWAINDSM.DLL for the tested build's kind, as the
+// client names it, or empty when the release is not beside the repository.
+std::string Twain2ManagerFile();
+// `arguments` with the client told to load that manager.
+std::vector<std::string> ThroughTwain2Manager(std::vector<std::string> arguments);
+// Skips the test, one line said, when that manager is not there.
+#define SKIP_WITHOUT_TWAIN2_MANAGER()                                             \
+    do {                                                                          \
+        if (Twain2ManagerFile().empty()) {                                        \
+            GTEST_SKIP() << "TWAINDSM.DLL 2.4.3 is not beside the repository";    \
+        }                                                                         \
+    } while (false)
+
 // The client's output holds a line that starts with `prefix`.
 testing::AssertionResult HasLine(const ClientResult& result, const std::string& prefix);

@@ -4,7 +4,6 @@
 // reopens the dialog, the start page follows the last request, and every
 // setting changed on the Custom Settings page reaches the scanner.
 #include "e2e/client_scan_test.h"
-#include "support/build_tree.h"
 
 #include "../../engine/scan_settings.h"
 
@@ -194,20 +193,28 @@ TEST_F(DialogScan, SettingsOnlyDialogStoresTheSettingsAndEndsWithACloseThroughWi
     EXPECT_NE(-12345, ProfileValue(kClientSection, "DPI"));
 }
 
-TEST_F(DialogScan, SettingsOnlyDialogEndsWithSettingsAcceptedThroughATwain2Manager) {
-    if (TestedBuild().arch != "x86_64") GTEST_SKIP() << "no stand-in TWAINDSM.DLL for " << TestedBuild().arch;
-    const std::string dsmLog = folder_.File("twaindsm.log");
-    SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", TestedBuild().source.c_str());
-    SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", dsmLog.c_str());
-    const ClientResult result =
-        RunWithDialog({"--manager", BuildTreePath("bin/fake_twaindsm/TWAINDSM.DLL"), "--ui-only"},
-                      [&](HWND sheet, int) { Click(sheet, kCustomScanButton); });
-    SetEnvironmentVariableA("TAVIX_FAKE_DSM_SOURCE", nullptr);
-    SetEnvironmentVariableA("TAVIX_FAKE_DSM_LOG", nullptr);
+TEST_F(DialogScan, SettingsOnlyDialogEndsWithSettingsAcceptedThroughTheTwain2Manager) {
+    SKIP_WITHOUT_TWAIN2_MANAGER();
+    const ClientResult result = RunWithDialog(ThroughTwain2Manager({"--ui-only"}),
+                                              [&](HWND sheet, int) { Click(sheet, kCustomScanButton); });
     ASSERT_EQ(0, result.exitCode) << result.output;
-    EXPECT_TRUE(HasLine(result, "notification: MSG_CLOSEDSOK"));
+    EXPECT_EQ(1u, LinesStartingWith(result.output, "notification: MSG_CLOSEDSOK").size());
+    EXPECT_FALSE(HasLine(result, "notification: MSG_CLOSEDSREQ"));
     EXPECT_TRUE(HasLine(result, "settings accepted"));
-    EXPECT_EQ("DAT_NULL from 2:Tavix Scanner msg=0x0103\n", ReadWholeFile(dsmLog));
+}
+
+TEST_F(DialogScan, PresetClickScansThroughTheTwain2ManagerForAnApplicationOfTheDesktopWindow) {
+    SKIP_WITHOUT_TWAIN2_MANAGER();
+    Scanner("sheets", "1");
+    const ClientResult result =
+        RunWithDialog(ThroughTwain2Manager({"--ui", "--parent", "desktop", "--dsm-parent", "null"}),
+                      [&](HWND sheet, int) { Click(sheet, kGrayPresetButton); });
+    ASSERT_EQ(0, result.exitCode) << result.output;
+    EXPECT_EQ(1u, LinesStartingWith(result.output, "notification: MSG_XFERREADY").size());
+    EXPECT_EQ(1u, LinesStartingWith(result.output, "notification: MSG_CLOSEDSREQ").size());
+    const std::vector<ReplayedPage> pages = ScannedPages();
+    ASSERT_EQ(1u, pages.size());
+    EXPECT_TRUE(PageMatchesScanner(1, pages[0].lines, 8));
 }
 
 TEST_F(DialogScan, CustomSettingsScanOpensOnThatPageNextTime) {

@@ -57,6 +57,7 @@ std::string DsmSession::Fail(const std::string& what, TW_UINT16 rc) {
 }
 
 TW_MEMREF DsmSession::ParentData() {
+    if (parentless_) return nullptr;
     if (IsWineOwnTwain32(library_)) return static_cast<TW_MEMREF>(managerWindow_);
     return static_cast<TW_MEMREF>(&managerWindow_);
 }
@@ -101,9 +102,11 @@ bool DsmSession::Open(const std::string& managerFile, ManagerWindow managerWindo
         }
         break;
     case ManagerWindow::Null:
+    case ManagerWindow::NullPointer:
         managerWindow_ = nullptr;
         break;
     }
+    parentless_ = managerWindow == ManagerWindow::NullPointer;
     TW_UINT16 rc = ToManager(DG_CONTROL, DAT_PARENT, MSG_OPENDSM, ParentData());
     if (rc != TWRC_SUCCESS) {
         Fail("MSG_OPENDSM", rc);

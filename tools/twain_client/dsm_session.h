@@ -56,6 +56,7 @@ private:
     // The window handed to the manager at MSG_OPENDSM.
     HWND managerWindow_ = nullptr;
     std::unique_ptr<WindowThread> otherThread_;
+    bool parentless_ = false;  // DAT_PARENT gets no data
     bool managerOpen_ = false;
     bool sourceOpen_ = false;
     TW_IDENTITY app_{};

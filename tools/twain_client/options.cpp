@@ -16,7 +16,8 @@ const char kClientUsage[] =
     "  --parent W            the window handed to the source when it is enabled:\n"
     "                        own (default), desktop or null\n"
     "  --dsm-parent W        the window handed to the manager at MSG_OPENDSM:\n"
-    "                        own (default), other-thread or null\n"
+    "                        own (default), other-thread or null (null-pointer:\n"
+    "                        DAT_PARENT without data, as a broken application)\n"
     "  --list                print the identity of every source the manager knows\n"
     "  --source NAME         the source to use (default \"Tavix Scanner\"); without\n"
     "                        --scan it is opened, shown and closed again\n"
@@ -151,7 +152,8 @@ bool ParseOptions(int argc, char** argv, ClientOptions& o, bool& help, std::stri
             if (!std::strcmp(value, "own")) o.managerWindow = ManagerWindow::Own;
             else if (!std::strcmp(value, "other-thread")) o.managerWindow = ManagerWindow::OtherThread;
             else if (!std::strcmp(value, "null")) o.managerWindow = ManagerWindow::Null;
-            else return error = "--dsm-parent takes own, other-thread or null", false;
+            else if (!std::strcmp(value, "null-pointer")) o.managerWindow = ManagerWindow::NullPointer;
+            else return error = "--dsm-parent takes own, other-thread, null or null-pointer", false;
         } else if (!std::strcmp(arg, "--scans")) {
             if (!needValue()) return false;
             if (!Integer(value, o.scans) || o.scans <= 0)

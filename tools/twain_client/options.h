@@ -8,8 +8,9 @@
 // The client's own hidden window, the desktop window (as console tools and
 // services pass), or none.
 enum class ParentWindow { Own, Desktop, Null };
-// The client's own window, a window of another thread of the client, or none.
-enum class ManagerWindow { Own, OtherThread, Null };
+// The client's own window, a window of another thread of the client, none,
+// or (as a broken application passes) no DAT_PARENT data at all.
+enum class ManagerWindow { Own, OtherThread, Null, NullPointer };
 
 struct ClientOptions {
     bool list = false;
