@@ -151,8 +151,8 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
     return kScanOk;
 }
 
-// Reads up to `rows` rows straight into the application's buffer; `rows`
-// becomes the number delivered.
+// Reads up to `rows` rows into the application's buffer; `rows` becomes the
+// number delivered.
 int ReadRows(uint8_t* buffer, int32_t& rows) {
     // Every strip is a call of its own: the application, and so the user,
     // had their turn since the last one.

@@ -115,6 +115,19 @@ TEST_F(ProcessEvent, NotificationsReachTheApplicationThroughTheManager) {
               manager.Calls());
 }
 
+TEST_F(ProcessEvent, AnotherSourcesRegisteredMessageIsNotTheSources) {
+    TempFolder logFolder("dsm");
+    FakeManager manager(logFolder.File("calls.txt"));
+    ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
+    ASSERT_EQ(TWRC_SUCCESS, Open());
+    ASSERT_EQ(TWRC_SUCCESS, EnableWithoutUi());
+    MSG foreign{window_.Handle(), RegisterWindowMessageA("Other Scanner_TWAIN"), MSG_XFERREADY, 0, 0, {0, 0}};
+    TW_UINT16 twMessage = 0;
+    EXPECT_EQ(TWRC_NOTDSEVENT, Process(&foreign, twMessage));
+    EXPECT_EQ(MSG_NULL, twMessage);
+    EXPECT_EQ("", manager.Calls());
+}
+
 TEST_F(ProcessEvent, SettingsAcceptedBecomesACloseRequestForAManagerThatRefusesIt) {
     TempFolder logFolder("dsm");
     FakeManager manager(logFolder.File("calls.txt"));
