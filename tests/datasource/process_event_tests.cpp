@@ -4,10 +4,9 @@
 #include "framework/proc_address.h"
 #include "support/temp_folder.h"
 #include "tests/datasource/enabled_source.h"
+#include "tools/twain_client/window_thread.h"
 
-#include <atomic>
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -154,34 +153,6 @@ TEST_F(ProcessEvent, SettingsAcceptedBecomesACloseRequestForAManagerThatRefusesI
               manager.Calls());
 }
 
-// A hidden window made and served by a thread of its own.
-class WindowOfAnotherThread {
-public:
-    WindowOfAnotherThread() {
-        thread_ = std::thread([this] {
-            window_ = CreateWindowA("STATIC", "other thread", 0, 0, 0, 10, 10, nullptr, nullptr,
-                                    nullptr, nullptr);
-            threadId_ = GetCurrentThreadId();
-            ready_ = true;
-            MSG message;
-            while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-            DestroyWindow(window_);
-        });
-        while (!ready_) Sleep(1);
-    }
-    ~WindowOfAnotherThread() {
-        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
-    HWND Handle() const { return window_; }
-
-private:
-    std::thread thread_;
-    std::atomic<bool> ready_{false};
-    HWND window_ = nullptr;
-    DWORD threadId_ = 0;
-};
-
 // Notifications for an application whose window is not one of the enabling
 // thread's (the desktop, another thread's or process's window, none): they
 // are messages of the enabling thread itself, which its event loop sees.
@@ -206,9 +177,9 @@ TEST_F(NotificationsWithoutAWindowOfThisThread, ComeToTheThreadAndWakeItOnceAfte
     TempFolder logFolder("dsm");
     FakeManager manager(logFolder.File("calls.txt"));
     ASSERT_TRUE(FakeManager::FoundFirst()) << "run with WINEDLLOVERRIDES=twain_32=n,b";
-    WindowOfAnotherThread other;
+    WindowThread other;
     const std::pair<const char*, HWND> parents[] = {
-        {"desktop", GetDesktopWindow()}, {"another thread's window", other.Handle()}, {"none", nullptr}};
+        {"desktop", GetDesktopWindow()}, {"another thread's window", other.Window()}, {"none", nullptr}};
     std::string expectedCalls;
     for (const auto& parent : parents) {
         SCOPED_TRACE(parent.first);
