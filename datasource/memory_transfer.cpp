@@ -119,17 +119,12 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
     } else {
         // The scanner's rows come through a block no larger than the reads
         // the page is made for, whatever buffer the application offers.
-        transfer.reader = std::make_unique<BlockReader>(
+        auto reader = std::make_unique<BlockReader>(
             app.Io, app.ImageWidth, transfer.side, rowBytes,
             std::min(bufferRows, std::max<int32_t>(LinesPerBlock(app.Settings), 1)));
-        if (!transfer.reader->Ready()) {
-            transfer.reader.reset();
-            return kScanOutOfMemory;
-        }
-        if (StartPage(app.Settings) != 0) {
-            transfer.reader.reset();
-            return kScanScannerError;
-        }
+        if (!reader->Ready()) return kScanOutOfMemory;
+        if (StartPage(app.Settings) != 0) return kScanScannerError;
+        transfer.reader = std::move(reader);
     }
 
     transfer.width = app.ImageWidth;
