@@ -50,7 +50,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
 INT_PTR CPropertySheet::DoModal() {
     if (IsAttached() || pages_.empty()) return kNoResult;
     std::vector<PROPSHEETPAGEA> descriptions;
-    for (const CPropertyPage* page : pages_) descriptions.push_back(page->Description());
+    for (const CPropertyPage* page : pages_) descriptions.push_back(DescribePage(*page));
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;

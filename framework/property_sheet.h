@@ -36,6 +36,9 @@ public:
 protected:
     // The sheet window exists, its pages not all yet.
     virtual void OnInitialized() {}
+    // What the sheet is made of for `page`; the default is the page's own
+    // description.
+    virtual PROPSHEETPAGEA DescribePage(const CPropertyPage& page) const { return page.Description(); }
     // A message of the loop before the dialog keys are handled; the default
     // offers it to the active page. True when used up.
     virtual bool PreTranslateMessage(MSG& message);

@@ -2,6 +2,7 @@
 
 #include "localization/language.h"
 #include "resources/language_page_ids.h"
+#include "resources/language_page_layout.h"
 
 #include <iterator>
 
@@ -20,11 +21,25 @@ static_assert(std::size(kIndexIds) == IDC_LANGUAGE_LAST - IDC_LANGUAGE_ENGLISH +
 
 constexpr float kFullSize = 1.0f;
 
+static_assert(std::size(kLanguageLampSpots) == LanguageCount, "a spot in the picture for every language");
+
 // The index of command `id`, or -1 for an id outside the page's range.
 int IndexOf(int id) {
     for (int index = 0; index < static_cast<int>(std::size(kIndexIds)); ++index)
         if (kIndexIds[index] == id) return index;
     return -1;
+}
+
+// The picture control behind the buttons (the page's only bitmap static);
+// null when the template has none.
+HWND FindPicture(HWND page) {
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+        if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_BITMAP) return child;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -39,6 +54,7 @@ bool LanguagePage::OnInitDialog() {
         CHoverButtonEx& button = buttons_[index];
         if (button.Bind(*this, id)) button.LoadFromRaw(IDR_LANGUAGE_LAMP, kFullSize);
     }
+    PlaceLampsOnPicture();
     // The language in use cannot be chosen again; its button shows its
     // disabled picture.
     const int current = GetLanguage() - LanguageEnglish;
@@ -46,6 +62,25 @@ bool LanguagePage::OnInitDialog() {
         if (HWND button = buttons_[current].GetSafeHwnd()) EnableWindow(button, FALSE);
     }
     return true;
+}
+
+void LanguagePage::PlaceLampsOnPicture() {
+    // The names are drawn into the picture at fixed pixels, while the
+    // template's button positions are dialog units that scale with the font;
+    // the buttons go where the picture expects them.
+    HWND page = GetSafeHwnd();
+    HWND picture = FindPicture(page);
+    if (!picture) return;
+    RECT shown = {};
+    GetWindowRect(picture, &shown);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&shown), 2);
+    for (int index = 0; index < LanguageCount; ++index) {
+        HWND button = buttons_[index].GetSafeHwnd();
+        if (!button) continue;
+        const LanguageLampSpot& spot = kLanguageLampSpots[index];
+        SetWindowPos(button, nullptr, shown.left + spot.left, shown.top + spot.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
 }
 
 bool LanguagePage::OnNotify(const NMHDR& header, LRESULT& result) {

@@ -26,6 +26,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void PlaceLampsOnPicture();
+
     CHoverButtonEx buttons_[5];  // by index
     int32_t selected_ = -1;
 };

@@ -1,7 +1,10 @@
 #include "pictures.h"
 
+#include "../language_page_layout.h"
+
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -484,25 +487,22 @@ std::vector<uint8_t> LanguagePicture(int width, int height, const Fonts& fonts) 
                Solid(kAzureDark));
     }
 
-    // The panel the language buttons lie on, and the language names beside
-    // the buttons: 35 x 36 pixels each, their left edges at 39, 175 and 312,
-    // their tops at 211 and 249 (the template's positions at 6 x 13 dialog
-    // base units, counted from the picture's corner).
+    // The panel the language buttons lie on, and each language's name beside
+    // the spot of its button.
     const Sdf panel = RoundedBox(16, 198, width - 16.0f, 300, 12);
     Shadow(c, panel, 0, 2.0f, 5.0f, 0.3f);
     c.Fill(Grown(panel, 1.0f), Solid(Rgb(150, 176, 214)));
     c.Fill(panel, Linear({0, 198}, {0, 300}, Rgb(255, 255, 255), Rgb(238, 244, 252)));
-    struct Name {
-        const char* text;
-        int left, top;
-    };
-    const Name names[] = {{"English", 39, 211}, {"Español", 175, 211}, {"Deutsch", 312, 211},
-                          {"Français", 39, 249}, {"Italiano", 175, 249}};
+    // By selection index, as the spots.
+    const char* const names[] = {"English", "Français", "Español", "Italiano", "Deutsch"};
+    static_assert(std::size(names) == std::size(kLanguageLampSpots), "one name per lamp");
     const float size = 16.0f;
     const float cap = fonts.bold.CapHeight(size);
-    for (const Name& name : names) {
-        const float x = name.left + 35 + 7.0f, baseline = std::round(name.top + 18 + cap / 2);
-        c.Fill(fonts.bold.Render(width, height, name.text, size, x, baseline), Solid(kNavy));
+    for (size_t i = 0; i < std::size(names); ++i) {
+        const LanguageLampSpot& spot = kLanguageLampSpots[i];
+        const float x = static_cast<float>(spot.left + kLanguageLampWidth + kLanguageNameGap);
+        const float baseline = std::round(spot.top + kLanguageLampHeight / 2.0f + cap / 2);
+        c.Fill(fonts.bold.Render(width, height, names[i], size, x, baseline), Solid(kNavy));
     }
     return c.RgbOn(kWhite);
 }

@@ -1,10 +1,12 @@
 // The Language page run in a property sheet: the lamp buttons, the disabled
 // button of the language in use, and a click that picks a language and
 // confirms the sheet.
+#include "dialog_template_font.h"
 #include "page_host.h"
 #include "png_file.h"
 #include "ui_fixture.h"
 
+#include "framework/gdi_object.h"
 #include "resources/language_page_ids.h"
 #include "ui/language_page.h"
 
@@ -81,6 +83,130 @@ protected:
         PostMessageA(button, WM_LBUTTONUP, 0, middle);
     }
 };
+
+// The rectangles of the language names the picture shows, found in its
+// pixels: the dark letters on the light panel (rows 198 to 300) the buttons
+// lie on, split into names where more than a letter's gap stays empty.
+// Ordered by row, then from left to right.
+std::vector<RECT> NamesInPicture() {
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LANGUAGE_PAGE),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    GdiObject<HBITMAP> owned(bitmap);
+    BITMAP info = {};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight;  // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != info.bmHeight) return {};
+
+    const int top = 198, bottom = std::min(300, static_cast<int>(info.bmHeight));
+    auto dark = [&](int x, int y) {
+        const uint32_t p = pixels[static_cast<size_t>(y) * info.bmWidth + x];
+        return ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) < 3 * 150;
+    };
+    auto rowHasInk = [&](int y) {
+        for (int x = 20; x < info.bmWidth - 20; ++x)
+            if (dark(x, y)) return true;
+        return false;
+    };
+    std::vector<RECT> names;
+    for (int y = top; y < bottom; ++y) {
+        if (!rowHasInk(y)) continue;
+        int end = y;
+        while (end < bottom && rowHasInk(end)) ++end;
+        // One band of text [y, end): names are the runs of inked columns.
+        constexpr int kGap = 10;
+        int left = -1, lastInk = -1;
+        for (int x = 20; x <= info.bmWidth - 20; ++x) {
+            bool ink = false;
+            for (int yy = y; yy < end && !ink && x < info.bmWidth - 20; ++yy) ink = dark(x, yy);
+            if (ink) {
+                if (left < 0) left = x;
+                lastInk = x;
+            } else if (left >= 0 && x - lastInk > kGap) {
+                names.push_back({left, y, lastInk + 1, end});
+                left = -1;
+            }
+        }
+        y = end;
+    }
+    return names;
+}
+
+bool Touch(const RECT& a, const RECT& b) {
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+// The window rectangle of `control` relative to the top-left of `origin`'s.
+RECT RelativeTo(HWND origin, HWND control) {
+    RECT base = {}, rect = {};
+    GetWindowRect(origin, &base);
+    GetWindowRect(control, &rect);
+    OffsetRect(&rect, -base.left, -base.top);
+    return rect;
+}
+
+TEST_F(LanguagePageTest, EachLampSitsBesideItsOwnNameWhateverTheDialogFont) {
+    const std::vector<RECT> names = NamesInPicture();
+    ASSERT_EQ(5u, names.size());
+    // The picture's names by row: English, Español, Deutsch; Français, Italiano.
+    const int nameOfButton[] = {IDC_LANGUAGE_ENGLISH, IDC_LANGUAGE_SPANISH, IDC_LANGUAGE_GERMAN,
+                                IDC_LANGUAGE_FRENCH, IDC_LANGUAGE_ITALIAN};
+    const struct {
+        uint16_t points;
+        const wchar_t* face;  // null: the template as it is
+        int minWidth, maxWidth;  // of the dialog's average character
+    } fonts[] = {{0, nullptr, 5, 8}, {6, L"Small Fonts", 0, 5}, {10, L"Courier New", 8, 99}};
+    for (const auto& font : fonts) {
+        std::vector<uint8_t> replaced;
+        if (font.face) {
+            replaced = TemplateWithFont(GetModuleHandleA(nullptr), IDD_LANGUAGE_PAGE, font.points, font.face);
+            ASSERT_FALSE(replaced.empty());
+        }
+        for (LanguageId language : {LanguageEnglish, LanguageFrench, LanguageSpanish, LanguageItalian, LanguageGerman}) {
+            UseLanguage(language);
+            LanguagePage page("Language");
+            PageHost host(OwnerHwnd());
+            if (font.face) host.UseTemplate(replaced);
+            const std::string where = std::string(font.face ? "font " : "template font") +
+                                      (font.face ? std::string(font.face, font.face + wcslen(font.face)) : "") +
+                                      ", language " + std::to_string(language);
+            const INT_PTR result = host.Run(page, [&](HWND hwnd) {
+                RECT units = {0, 0, 4, 8};
+                MapDialogRect(hwnd, &units);
+                EXPECT_GE(units.right, font.minWidth) << where;
+                EXPECT_LE(units.right, font.maxWidth) << where;
+                HWND picture = FindWindowExA(hwnd, nullptr, "Static", nullptr);
+                EXPECT_TRUE(picture) << where;
+                if (!picture) return true;
+                for (size_t i = 0; i < names.size(); ++i) {
+                    const RECT lamp = RelativeTo(picture, GetDlgItem(hwnd, nameOfButton[i]));
+                    for (const RECT& name : names)
+                        EXPECT_FALSE(Touch(lamp, name)) << where << ": button " << nameOfButton[i];
+                    // Its own name starts a few pixels right of it, in its rows.
+                    const RECT& own = names[i];
+                    EXPECT_GE(own.left - lamp.right, 2) << where << ": button " << nameOfButton[i];
+                    EXPECT_LE(own.left - lamp.right, 16) << where << ": button " << nameOfButton[i];
+                    EXPECT_GE(own.top, lamp.top) << where << ": button " << nameOfButton[i];
+                    EXPECT_LE(own.bottom, lamp.bottom) << where << ": button " << nameOfButton[i];
+                }
+                if (language == LanguageGerman && font.face)
+                    SaveWindowPng(GetParent(hwnd), ScreenshotPath(std::string("language-page-font-") +
+                                                                  std::to_string(units.right) + "px.png"));
+                return true;
+            });
+            EXPECT_EQ(PageHost::kEndedByScript, result) << where;
+        }
+    }
+}
 
 TEST_F(LanguagePageTest, ButtonOfTheCurrentLanguageIsDisabledInEveryLanguage) {
     const LanguageId languages[] = {LanguageEnglish, LanguageFrench, LanguageSpanish,

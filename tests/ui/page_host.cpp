@@ -14,6 +14,15 @@ INT_PTR PageHost::Run(CPropertyPage& page, std::function<bool(HWND)> script, UIN
     return DoModal();
 }
 
+PROPSHEETPAGEA PageHost::DescribePage(const CPropertyPage& page) const {
+    PROPSHEETPAGEA description = CPropertySheet::DescribePage(page);
+    if (template_) {
+        description.dwFlags |= PSP_DLGINDIRECT;
+        description.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(template_->data());
+    }
+    return description;
+}
+
 void PageHost::OnInitialized() {
     // Posted: the page is made after this, and painted before the loop
     // looks at the message.

@@ -28,14 +28,19 @@ public:
     // it goes on until the page ends it, or for at most `timeoutMs`.
     INT_PTR Run(CPropertyPage& page, std::function<bool(HWND page)> script,
                 UINT timeoutMs = 10000);
+    // Makes the page from `dialogTemplate` (a DLGTEMPLATE in memory, which
+    // must outlive the run) instead of its resource.
+    void UseTemplate(const std::vector<uint8_t>& dialogTemplate) { template_ = &dialogTemplate; }
 
 protected:
     void OnInitialized() override;
+    PROPSHEETPAGEA DescribePage(const CPropertyPage& page) const override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::function<bool(HWND)> script_;
     UINT timeoutMs_ = 0;
+    const std::vector<uint8_t>* template_ = nullptr;
 };
 
 // Paints `window` and its children now and lets Wine put it on the screen.
