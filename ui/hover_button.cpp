@@ -81,32 +81,39 @@ void CHoverButtonEx::DrawItem(const DRAWITEMSTRUCT& item) {
             SendMessageA(item.hwndItem, BM_SETSTYLE, static_cast<WPARAM>(style & 0xF4), TRUE);
         return;
     }
+    // What the screen shows behind the button now is what the picture's
+    // transparent parts show from now on, unless a background was given.
+    if (!blended_) BlendOnto(item.hDC, 0, 0);
+    if (!blended_) return;
     const int width = strip_.FrameWidth;
     const int height = strip_.Height;
-    if (!blended_) {
-        // What the screen shows behind the button now is what the picture's
-        // transparent parts show from now on.
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = height;  // bottom-up
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        GdiObject<HBITMAP> background(CreateDIBSection(item.hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        CMemoryDC memory(item.hDC);
-        if (!background || !bits || !memory || !memory.Select(background.Get())) return;
-        if (!BitBlt(memory.Get(), 0, 0, width, height, item.hDC, 0, 0, SRCCOPY)) return;
-        GdiFlush();
-        BlendStrip(&strip_, static_cast<const DibPixel*>(bits));
-        blended_ = true;
-    }
     const int frame = FrameForState(item.itemState, tooltip_.Hovering(), strip_.Frames);
     const BitmapInfoHeader header = StripInfoHeader(strip_);
     SetDIBitsToDevice(item.hDC, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), frame * width, 0, 0,
                       static_cast<UINT>(height), strip_.Pixels.get(), reinterpret_cast<const BITMAPINFO*>(&header),
                       DIB_RGB_COLORS);
+}
+
+bool CHoverButtonEx::BlendOnto(HDC source, int x, int y) {
+    if (!HasImage() || blended_) return false;
+    const int width = strip_.FrameWidth;
+    const int height = strip_.Height;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> background(CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CMemoryDC memory(source);
+    if (!background || !bits || !memory || !memory.Select(background.Get())) return false;
+    if (!BitBlt(memory.Get(), 0, 0, width, height, source, x, y, SRCCOPY)) return false;
+    GdiFlush();
+    BlendStrip(&strip_, static_cast<const DibPixel*>(bits));
+    blended_ = true;
+    return true;
 }
 
 bool CHoverButtonEx::PreTranslateMessage(MSG& message) {

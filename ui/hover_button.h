@@ -1,7 +1,7 @@
 // The round picture button of the dialog pages: an owner-drawn button whose
 // picture comes from a "RAW" image resource of up to four frames (normal,
 // pressed, hover, disabled). It is blended once onto the background it is
-// first drawn on, clipped to an ellipse, changes its picture while the mouse
+// first drawn on (or one given to it), clipped to an ellipse, changes its picture while the mouse
 // rests on it, shows a tooltip, and reports right clicks to its parent with
 // NM_RCLICK. Without a picture it draws as a plain push button.
 #pragma once
@@ -40,6 +40,11 @@ public:
     // Draws the item; also used by a dialog that hands this object the
     // drawing of a control it is not bound to.
     void DrawItem(const DRAWITEMSTRUCT& item) override;
+    // Blends the picture once and for all onto the frame-sized part of
+    // `source` at `x`, `y`, instead of onto what the screen shows behind the
+    // button at its first drawing; false when it has no picture, is blended
+    // already or the pixels cannot be read.
+    bool BlendOnto(HDC source, int x, int y);
     // Relays a message of the modal loop to the tooltip.
     bool PreTranslateMessage(MSG& message);
 

@@ -1,5 +1,6 @@
 #include "ui/language_page.h"
 
+#include "framework/memory_dc.h"
 #include "localization/language.h"
 #include "resources/language_page_ids.h"
 #include "resources/language_page_layout.h"
@@ -67,19 +68,25 @@ bool LanguagePage::OnInitDialog() {
 void LanguagePage::PlaceLampsOnPicture() {
     // The names are drawn into the picture at fixed pixels, while the
     // template's button positions are dialog units that scale with the font;
-    // the buttons go where the picture expects them.
+    // the buttons go where the picture expects them, and their round lamps
+    // are blended onto the picture's own pixels there (on the screen, the
+    // buttons may be drawn before the picture behind them).
     HWND page = GetSafeHwnd();
     HWND picture = FindPicture(page);
     if (!picture) return;
     RECT shown = {};
     GetWindowRect(picture, &shown);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&shown), 2);
+    const auto bitmap = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    CMemoryDC pixels(nullptr);
+    const bool readable = bitmap && pixels && pixels.Select(bitmap);
     for (int index = 0; index < LanguageCount; ++index) {
         HWND button = buttons_[index].GetSafeHwnd();
         if (!button) continue;
         const LanguageLampSpot& spot = kLanguageLampSpots[index];
         SetWindowPos(button, nullptr, shown.left + spot.left, shown.top + spot.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        if (readable) buttons_[index].BlendOnto(pixels.Get(), spot.left, spot.top);
     }
 }
 

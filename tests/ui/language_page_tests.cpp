@@ -89,31 +89,18 @@ protected:
 // lie on, split into names where more than a letter's gap stays empty.
 // Ordered by row, then from left to right.
 std::vector<RECT> NamesInPicture() {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LANGUAGE_PAGE),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    GdiObject<HBITMAP> owned(bitmap);
-    BITMAP info = {};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    format.bmiHeader.biWidth = info.bmWidth;
-    format.bmiHeader.biHeight = -info.bmHeight;  // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    if (rows != info.bmHeight) return {};
+    GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LANGUAGE_PAGE), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const ScreenPixels picture = ReadBitmap(bitmap.Get());
+    if (picture.width == 0) return {};
 
-    const int top = 198, bottom = std::min(300, static_cast<int>(info.bmHeight));
+    const int top = 198, bottom = std::min(300, picture.height);
     auto dark = [&](int x, int y) {
-        const uint32_t p = pixels[static_cast<size_t>(y) * info.bmWidth + x];
-        return ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) < 3 * 150;
+        const COLORREF p = picture.At(x, y);
+        return GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 150;
     };
     auto rowHasInk = [&](int y) {
-        for (int x = 20; x < info.bmWidth - 20; ++x)
+        for (int x = 20; x < picture.width - 20; ++x)
             if (dark(x, y)) return true;
         return false;
     };
@@ -125,9 +112,9 @@ std::vector<RECT> NamesInPicture() {
         // One band of text [y, end): names are the runs of inked columns.
         constexpr int kGap = 10;
         int left = -1, lastInk = -1;
-        for (int x = 20; x <= info.bmWidth - 20; ++x) {
+        for (int x = 20; x <= picture.width - 20; ++x) {
             bool ink = false;
-            for (int yy = y; yy < end && !ink && x < info.bmWidth - 20; ++yy) ink = dark(x, yy);
+            for (int yy = y; yy < end && !ink && x < picture.width - 20; ++yy) ink = dark(x, yy);
             if (ink) {
                 if (left < 0) left = x;
                 lastInk = x;

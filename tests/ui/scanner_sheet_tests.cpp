@@ -7,9 +7,15 @@
 #include "engine/scan_settings.h"
 #include "localization/text_table.h"
 #include "png_file.h"
+#include "screen_pixels.h"
+#include "support/message_box_watcher.h"
+#include "system_scanner_library.h"
 #include "resources/custom_settings_page_ids.h"
+#include "resources/info_page_ids.h"
 #include "resources/language_page_ids.h"
 #include "resources/preset_page_ids.h"
+#include "ui/library_file_info.h"
+#include "ui/preview_window.h"
 #include "ui/scanner_dialog.h"
 
 #include <pbt.h>
@@ -44,7 +50,38 @@ protected:
 
 }  // namespace
 
+bool FontInstalled(const char* face) {
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(
+        screen, &wanted,
+        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// Every page of the dialog in every language, as a user of the virtual
+// scanner sees it (the scanner library in the system folder, a preview
+// scanned on the Custom Settings page): <build>/screenshots/scanner-sheet-
+// <language>-page<n>.png, the README's pictures.
 TEST_F(ScannerSheetTest, ShowsFourLocalizedTabsWithoutTheButtonRowCentredOnTheApplication) {
+    // Without it the caption buttons of every screenshot show letters.
+    EXPECT_TRUE(FontInstalled("Marlett")) << "the caption button glyph font";
+    SystemScannerLibrary library(VirtualScannerPath());
+    ASSERT_TRUE(library.Ready()) << library.Path();
+    const std::string preview = PreviewFilePath();
+    DeleteFileA(preview.c_str());
+    Configure("sheets", "1");
+    settings_.ScanMode = kScanModeColor;
+    app_.SetHelpFilePath("C:\\windows\\TAVIXSRC.hlp");  // the free space of the data source's drive
+    MessageBoxWatcher watcher({IDOK});
     const char* const names[] = {"en", "fr", "es", "it", "de"};
     for (LanguageId language : {LanguageEnglish, LanguageFrench, LanguageSpanish, LanguageItalian, LanguageGerman}) {
         UseLanguage(language);
@@ -63,17 +100,70 @@ TEST_F(ScannerSheetTest, ShowsFourLocalizedTabsWithoutTheButtonRowCentredOnTheAp
             EXPECT_NEAR((owner.left + owner.right) / 2, (self.left + self.right) / 2, 1);
             EXPECT_NEAR((owner.top + owner.bottom) / 2, (self.top + self.bottom) / 2, 1);
             EXPECT_EQ(kPresetPageIndex, ActiveTab(sheet));
+            if (language == LanguageEnglish) {
+                SelectTab(sheet, kCustomSettingsPageIndex);
+                PressPageButton(sheet, IDC_CUSTOM_PREVIEW);
+                EXPECT_TRUE(WaitFor(
+                    [&] { return GetFileAttributesA(preview.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindowEnabled(sheet); },
+                    15000))
+                    << "no preview scanned";
+                SelectTab(sheet, kPresetPageIndex);
+            }
             for (int page = 0; page < 4; ++page) {
                 SelectTab(sheet, page);
                 Sleep(150);
                 SaveWindowPng(sheet, ScreenshotPath(std::string("scanner-sheet-") + names[language - LanguageEnglish] +
                                                     "-page" + std::to_string(page) + ".png"));
             }
+            SelectTab(sheet, kInfoPageIndex);
+            EXPECT_EQ(LibraryVersionText(library.Path()),
+                      WindowText(GetDlgItem(CurrentPage(sheet), IDC_INFO_VERSION)));
+            EXPECT_NE("---", WindowText(GetDlgItem(CurrentPage(sheet), IDC_INFO_VERSION)));
+            EXPECT_EQ(LibraryDateText(library.Path()), WindowText(GetDlgItem(CurrentPage(sheet), IDC_INFO_DATE)));
             PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
         });
         EXPECT_EQ(kScanRequestCancelled, result);
     }
+    app_.SetHelpFilePath(nullptr);
+    DeleteFileA(preview.c_str());
+    EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
     EXPECT_EQ("Sprache", Localized(LanguageGerman, texts::Language));
+}
+
+TEST_F(ScannerSheetTest, LanguageLampsShowThePictureBehindThemAroundTheirRoundEdge) {
+    Run(kPresetPageIndex, [&](HWND sheet) {
+        SelectTab(sheet, kLanguagePageIndex);
+        HWND page = CurrentPage(sheet);
+        HWND picture = FindWindowExA(page, nullptr, "Static", nullptr);
+        ASSERT_TRUE(picture);
+        Sleep(300);
+        const ScreenPixels expected =
+            ReadBitmap(reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+        ASSERT_GT(expected.width, 0);
+        RECT pictureRect = {};
+        GetWindowRect(picture, &pictureRect);
+        for (int id : {IDC_LANGUAGE_ENGLISH, IDC_LANGUAGE_SPANISH, IDC_LANGUAGE_GERMAN, IDC_LANGUAGE_FRENCH,
+                       IDC_LANGUAGE_ITALIAN}) {
+            RECT lamp = {};
+            GetWindowRect(GetDlgItem(page, id), &lamp);
+            const ScreenPixels shown = ReadScreen(lamp);
+            ASSERT_GT(shown.width, 0) << id;
+            // Its corners, outside the round lamp and its shadow: the picture,
+            // blended with nothing else.
+            for (const POINT corner : {POINT{0, 0}, POINT{shown.width - 1, 0}, POINT{0, shown.height - 1},
+                                       POINT{shown.width - 1, shown.height - 1}}) {
+                const COLORREF want = expected.At(lamp.left - pictureRect.left + corner.x,
+                                                  lamp.top - pictureRect.top + corner.y);
+                const COLORREF got = shown.At(corner.x, corner.y);
+                const std::string where = std::to_string(id) + " at " + std::to_string(corner.x) + "," +
+                                          std::to_string(corner.y);
+                EXPECT_NEAR(GetRValue(want), GetRValue(got), 3) << where;
+                EXPECT_NEAR(GetGValue(want), GetGValue(got), 3) << where;
+                EXPECT_NEAR(GetBValue(want), GetBValue(got), 3) << where;
+            }
+        }
+        PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    });
 }
 
 TEST_F(ScannerSheetTest, StartPageComesFromTheProfileAndOnlyZeroOrOneCount) {

@@ -19,3 +19,5 @@ struct ScreenPixels {
     }
 };
 ScreenPixels ReadScreen(const RECT& rect);
+// All pixels of `bitmap` (which must not be selected into a device context).
+ScreenPixels ReadBitmap(HBITMAP bitmap);
