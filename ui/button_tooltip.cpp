@@ -26,9 +26,7 @@ bool ButtonTooltip::OnMouseMessage(HWND button, UINT message, LRESULT& result) {
         if (HWND parent = GetParent(button)) SetActiveWindow(parent);
         InvalidateRect(button, nullptr, TRUE);
         // A fresh tooltip each time, so that it shows again at once.
-        tooltip_.Destroy();
-        const std::string text = text_;
-        SetText(button, text, true);
+        MakeTooltip(button);
         if (tooltip_.GetSafeHwnd()) tooltip_.Send(TTM_UPDATE);
         result = 0;
         return true;
@@ -46,15 +44,22 @@ bool ButtonTooltip::OnMouseMessage(HWND button, UINT message, LRESULT& result) {
 
 void ButtonTooltip::SetText(HWND button, const std::string& text, bool activate) {
     if (text.empty() || !button) return;
-    if (!tooltip_.GetSafeHwnd()) {
-        if (!tooltip_.Create(button)) return;
-        tooltip_.Send(TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(kInitialDelayMs, 0));
-        tooltip_.Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kAutoPopMs, 0));
-        tooltip_.Send(TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-    }
     text_ = text;
+    // The tooltip window is made when the mouse first rests on the button:
+    // a dialog with many buttons opens without making one for each.
+    if (!tooltip_.GetSafeHwnd()) return;
     tooltip_.SetToolText(text_);
     tooltip_.Send(TTM_ACTIVATE, activate ? TRUE : FALSE);
+}
+
+void ButtonTooltip::MakeTooltip(HWND button) {
+    tooltip_.Destroy();
+    if (text_.empty() || !tooltip_.Create(button)) return;
+    tooltip_.Send(TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(kInitialDelayMs, 0));
+    tooltip_.Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kAutoPopMs, 0));
+    tooltip_.Send(TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    tooltip_.SetToolText(text_);
+    tooltip_.Send(TTM_ACTIVATE, TRUE);
 }
 
 void ButtonTooltip::Relay(const MSG& message) const {

@@ -84,6 +84,13 @@ protected:
     }
 };
 
+// The text of the tooltip that shows when the mouse rests on preset `n`.
+std::string HoveredTip(const PresetPage& page, HWND pageWindow, int n) {
+    HWND button = GetDlgItem(pageWindow, IDC_PRESET_BUTTON_0 + n);
+    SendMessageA(button, WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
+    return ToolText(page.PresetButton(n).TooltipHwnd(), button);
+}
+
 TEST_F(PresetPageTest, Tooltips_DescribeEveryPresetWithRepeatLastScanAndACustomFrameInInches) {
     StorePreset3WithCustomFrame();
     SetMeasureUnit(0);  // the tooltips stay in inches all the same
@@ -92,7 +99,7 @@ TEST_F(PresetPageTest, Tooltips_DescribeEveryPresetWithRepeatLastScanAndACustomF
     std::string tips[5], help, calibrate, calibrateTip;
     RunPage(page, [&](HWND, HWND pageWindow) {
         for (int n = 0; n < 5; ++n)
-            tips[n] = ToolText(page.PresetButton(n).TooltipHwnd(), GetDlgItem(pageWindow, IDC_PRESET_BUTTON_0 + n));
+            tips[n] = HoveredTip(page, pageWindow, n);
         help = WindowText(GetDlgItem(pageWindow, IDC_PRESET_DESCRIPTION));
         calibrate = WindowText(GetDlgItem(pageWindow, IDC_PRESET_CALIBRATE));
         SaveWindowPng(GetParent(pageWindow), ScreenshotPath("preset-page-english.png"));
@@ -117,7 +124,7 @@ TEST_F(PresetPageTest, GermanPage_TextsFitAndAScreenshotIsTaken) {
         RunPage(page, [&](HWND, HWND pageWindow) {
             helpFits = TextFits(GetDlgItem(pageWindow, IDC_PRESET_DESCRIPTION), true);
             calibrateFits = TextFits(GetDlgItem(pageWindow, IDC_PRESET_CALIBRATE), false);
-            tip0 = ToolText(page.PresetButton(0).TooltipHwnd(), GetDlgItem(pageWindow, IDC_PRESET_BUTTON_0));
+            tip0 = HoveredTip(page, pageWindow, 0);
             if (language == LanguageGerman)
                 SaveWindowPng(GetParent(pageWindow), ScreenshotPath("preset-page-german.png"));
         });

@@ -309,13 +309,16 @@ void ExpectTooltipSettings(HWND tooltip) {
     EXPECT_EQ(1, SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0));
 }
 
-TEST_F(SkinnedButtonTest, Tooltip_HasOneToolWithTheTextAndTheDelaysAndWidth) {
+TEST_F(SkinnedButtonTest, Tooltip_MadeOnHoverHasOneToolWithTheTextAndTheDelaysAndWidth) {
     ButtonDialog& dialog = Open([](ButtonDialog& d) { d.preset.LoadFromRaw(IDR_PRESET_REPEAT, 1.0f); });
     HWND button = Item(IDC_TEST_PRESET);
     dialog.preset.SetTooltipText("", true);
     EXPECT_EQ(nullptr, dialog.preset.TooltipHwnd());
 
+    // The window is made when the mouse rests on the button.
     dialog.preset.SetTooltipText("300 dpi, Black/White, Letter.", true);
+    EXPECT_EQ(nullptr, dialog.preset.TooltipHwnd());
+    SendMessageA(button, WM_MOUSEHOVER, 0, MAKELPARAM(20, 20));
     HWND tooltip = dialog.preset.TooltipHwnd();
     ASSERT_NE(nullptr, tooltip);
     ExpectTooltipSettings(tooltip);
