@@ -6,6 +6,7 @@
 #include "bench/data_source_transfer.h"
 #include "bench/memory_meter.h"
 #include "bench/message_box_closer.h"
+#include "bench/program_folder.h"
 #include "bench/progress_window_watch.h"
 #include "bench/raw_block_loop.h"
 #include "bench/run_result.h"
@@ -18,15 +19,6 @@
 #include <vector>
 
 namespace {
-
-// The data source finds BRSVIO.DLL on the search path, as it would be
-// installed beside the manager's folder.
-void PutScannerOnPath(const std::string& scannerFolder) {
-    const DWORD size = GetEnvironmentVariableA("PATH", nullptr, 0);
-    std::vector<char> path(size + 1);
-    if (size > 0) GetEnvironmentVariableA("PATH", path.data(), size + 1);
-    SetEnvironmentVariableA("PATH", (scannerFolder + ";" + path.data()).c_str());
-}
 
 // System libraries the data source links against beyond those of the bench:
 // any application with windows and file dialogs has them loaded already, so
@@ -52,14 +44,6 @@ std::string OneLine(std::string text) {
 }
 
 }  // namespace
-
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::string();
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 int RunChildMeasurement(const std::string& pageName, const std::string& methodName) {
     BenchPage page{};

@@ -8,5 +8,3 @@
 // a RESULT line printed, 1 with an ERROR line, 2 for unknown names.
 int RunChildMeasurement(const std::string& pageName, const std::string& methodName);
 
-// Folder of the running program, with a trailing backslash.
-std::string ProgramFolder();

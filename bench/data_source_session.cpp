@@ -109,6 +109,16 @@ bool DataSourceSession::Enable(HWND parent, std::string& error) {
     return Expect("MSG_ENABLEDS", DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui, TWRC_SUCCESS, error);
 }
 
+bool DataSourceSession::EnableWithDialog(HWND parent, std::string& error) {
+    TW_USERINTERFACE ui{TRUE, FALSE, parent};
+    return Expect("MSG_ENABLEDS (ShowUI)", DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui, TWRC_SUCCESS, error);
+}
+
+bool DataSourceSession::ResetTransfers(std::string& error) {
+    TW_PENDINGXFERS pending{};
+    return Expect("MSG_RESET", DG_CONTROL, DAT_PENDINGXFERS, MSG_RESET, &pending, TWRC_SUCCESS, error);
+}
+
 bool DataSourceSession::EndTransfer(std::string& error) {
     TW_PENDINGXFERS pending{};
     if (!Expect("MSG_ENDXFER", DG_CONTROL, DAT_PENDINGXFERS, MSG_ENDXFER, &pending, TWRC_SUCCESS, error))

@@ -27,7 +27,12 @@ public:
     // DAT_USERINTERFACE MSG_ENABLEDS without the dialog, `parent` the
     // application's window.
     bool Enable(HWND parent, std::string& error);
+    // MSG_ENABLEDS with the scanner dialog; it returns once the dialog has
+    // ended.
+    bool EnableWithDialog(HWND parent, std::string& error);
     bool EndTransfer(std::string& error);
+    // MSG_RESET of the pending transfers: the page announced is dropped.
+    bool ResetTransfers(std::string& error);
     bool Disable(HWND parent, std::string& error);
     bool Close(std::string& error);
     // Frees the module; the source should be closed first.

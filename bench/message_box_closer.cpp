@@ -2,6 +2,8 @@
 
 #include "resources/progress_window_ids.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -58,6 +60,8 @@ BOOL CALLBACK MessageBoxCloser::CloseIfMessageBox(HWND window, LPARAM self) {
     // The data source's progress windows are dialogs too, and part of what is
     // measured: cancelling them would end the scan.
     if (GetDlgItem(window, IDC_PROGRESS_BAR)) return TRUE;
+    // So are property sheets (the scanner dialog among them), with their tabs.
+    if (FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
     char caption[128] = {};
     char text[1024] = {};
     GetWindowTextA(window, caption, sizeof caption);

@@ -1,7 +1,7 @@
 // Message boxes of a thread, closed as soon as they show: the benchmark runs
 // unattended, and a failing transfer would otherwise wait for a click that
 // never comes. Their texts are kept to tell why the run failed. The data
-// source's progress windows are left alone.
+// source's progress windows and property sheets are left alone.
 #pragma once
 
 #include "framework/handles.h"

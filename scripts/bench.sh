@@ -6,7 +6,9 @@
 # (--runs N, --quick). It judges the targets but asserts nothing: the exit
 # code is non-zero only when a measurement could not be made.
 # With --preview first it runs tavix-preview-bench instead (the preview's
-# re-rendering; report in out/bench-preview.txt).
+# re-rendering; report in out/bench-preview.txt), with --dialog first
+# tavix-dialog-bench (the scanner dialog's opening against a bare property
+# sheet; report in out/bench-dialog.txt).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TAVIX_BUILD_DIR:-$root/build}"
@@ -17,6 +19,10 @@ if [ "${1:-}" = "--preview" ]; then
   shift
   target=tavix-preview-bench
   report=bench-preview.txt
+elif [ "${1:-}" = "--dialog" ]; then
+  shift
+  target=tavix-dialog-bench
+  report=bench-dialog.txt
 fi
 
 if [ -f "$tree/build.ninja" ]; then

@@ -5,6 +5,7 @@
 // repaint or a frame drag costs. It asserts no timings.
 //
 //   tavix-preview-bench [--quick]
+#include "bench/file_aside.h"
 #include "bench/stopwatch.h"
 #include "engine/bitmap_file.h"
 #include "engine/pixel_rows.h"
@@ -29,25 +30,6 @@ constexpr int kPreviewDpi = 75;
 // The preview window's client size on the page.
 constexpr int kWindowWidth = 254;
 constexpr int kWindowHeight = 392;
-
-// Keeps the user's own preview file and puts it back at the end.
-class PreviewFileAside {
-public:
-    explicit PreviewFileAside(std::string path) : path_(std::move(path)), aside_(path_ + ".bench") {
-        moved_ = MoveFileExA(path_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-    }
-    ~PreviewFileAside() {
-        DeleteFileA(path_.c_str());
-        if (moved_) MoveFileA(aside_.c_str(), path_.c_str());
-    }
-    PreviewFileAside(const PreviewFileAside&) = delete;
-    PreviewFileAside& operator=(const PreviewFileAside&) = delete;
-
-private:
-    std::string path_;
-    std::string aside_;
-    bool moved_ = false;
-};
 
 // A page-like picture: text-like gray noise with colour bands.
 bool WritePreview(const std::string& path) {
@@ -111,7 +93,7 @@ int main(int argc, char** argv) {
                          io.Load((ModuleFolder() + "BRSVIO.DLL").c_str());
 
     const std::string path = PreviewFilePath();
-    PreviewFileAside aside(path);
+    FileAside aside(path);  // the user's own preview
     if (!WritePreview(path)) {
         std::fprintf(stderr, "tavix-preview-bench: cannot write %s\n", path.c_str());
         return 1;
