@@ -1,6 +1,6 @@
 #include "setup/version.h"
 
-#include "setup/module_handle.h"
+#include "framework/handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Starting msiexec.exe on the package.
 #pragma once
 
-#include "setup/unique_handle.h"
+#include "framework/handles.h"
 #include "setup/version.h"
 
 #include <windows.h>

@@ -1,20 +1,17 @@
 #include "setup/os_event.h"
 
-OSEvent::~OSEvent() { Close(); }
-
 bool OSEvent::Create() {
-    if (event_ != nullptr) return false;
+    if (event_.Valid()) return false;
     // Default security of the process, as for the thread: no other process
     // may open it.
-    event_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    return event_ != nullptr;
+    event_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    return event_.Valid();
 }
 
 void OSEvent::Set() const {
-    if (event_ != nullptr) SetEvent(event_);
+    if (event_.Valid()) SetEvent(event_.Get());
 }
 
 void OSEvent::Close() {
-    if (event_ != nullptr) CloseHandle(event_);
-    event_ = nullptr;
+    event_.Reset();
 }

@@ -1,5 +1,7 @@
 #include "setup/os_thread.h"
 
+#include "framework/handles.h"
+
 #include <process.h>
 
 namespace {
@@ -26,11 +28,15 @@ bool OSThread::Start(UINT_PTR argument) {
 }
 
 void OSThread::CloseThreadHandle() {
-    HANDLE handle = InterlockedExchangePointer(&thread_, nullptr);
-    if (handle != nullptr) CloseHandle(handle);
+    // Whoever takes it first closes it, as this owner goes.
+    const UniqueHandle taken(InterlockedExchangePointer(&thread_, nullptr));
 }
 
 unsigned __stdcall OSThread::StartRoutine(void* self) {
     OSThread* const thread = static_cast<OSThread*>(self);
-    return thread->Run(thread->argument_);
+    try {
+        return thread->Run(thread->argument_);
+    } catch (...) {
+        return kRunFailed;
+    }
 }

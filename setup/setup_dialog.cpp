@@ -41,7 +41,9 @@ void OnInitDialog(HWND dialog) {
 
 }  // namespace
 
-INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+namespace {
+
+INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam) {
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog(dialog);
@@ -65,5 +67,22 @@ INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             return TRUE;
         default:
             return FALSE;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    // No exception may cross into the system's dialog code: setup ends with
+    // a failure instead, its written files removed on the way.
+    try {
+        return HandleMessage(dialog, message, wParam);
+    } catch (...) {
+        State().exitCode = ERROR_INSTALL_FAILURE;
+        if (message == WM_CLOSE || message == WM_DESTROY)
+            PostQuitMessage(State().exitCode);
+        else
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        return TRUE;
     }
 }

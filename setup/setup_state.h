@@ -1,7 +1,7 @@
 // setup's process-wide state, made once at start and kept until exit.
 #pragma once
 
-#include "setup/unique_handle.h"
+#include "framework/handles.h"
 #include "setup/wait_thread.h"
 
 #include <windows.h>

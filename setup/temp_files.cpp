@@ -3,7 +3,7 @@
 #include "setup/setup_language.h"
 #include "setup/setup_resources.h"
 #include "setup/setup_state.h"
-#include "setup/unique_handle.h"
+#include "framework/handles.h"
 
 #include <windows.h>
 

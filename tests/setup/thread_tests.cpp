@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -139,6 +140,24 @@ TEST(OSThread, RunGetsTheArgumentAndItsResultIsTheExitCode) {
     CloseHandle(handle);
     EXPECT_EQ(7u, code);
     EXPECT_EQ(0x1234u, thread.seen);
+}
+
+// A thread whose body throws.
+class ThrowingThread : public OSThread {
+public:
+    unsigned Run(UINT_PTR) override { throw std::runtime_error("out of the thread's body"); }
+};
+
+TEST(OSThread, AnExceptionFromRunEndsTheThreadWithTheFailureCodeNotTheProcess) {
+    ThrowingThread thread;
+    ASSERT_TRUE(thread.Start(0));
+    const HANDLE handle = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, thread.ThreadId());
+    ASSERT_NE(nullptr, handle);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, 10000));
+    DWORD code = 0;
+    GetExitCodeThread(handle, &code);
+    CloseHandle(handle);
+    EXPECT_EQ(OSThread::kRunFailed, code);
 }
 
 TEST(OSThread, SecondStartWhileRunningFails) {
