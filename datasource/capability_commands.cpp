@@ -23,7 +23,7 @@ TW_UINT16 RunWithPrompt(CDataSourceApp& app, CalibrationKind kind) {
         MessageBoxA(nullptr, text.c_str(), kProductCaption, MB_OK | MB_ICONEXCLAMATION);
         return app.Fail(TWCC_BUMMER);
     }
-    if (!CalibrationDialog(&app.HostWnd, kind, 1)) return app.Fail(TWCC_BUMMER);
+    if (!CalibrationDialog(app.Io, &app.HostWnd, kind, 1)) return app.Fail(TWCC_BUMMER);
     return TWRC_SUCCESS;
 }
 

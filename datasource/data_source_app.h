@@ -9,6 +9,7 @@
 #include "engine/scan_settings.h"
 #include "engine/scanner_io.h"
 #include "framework/win_app.h"
+#include "ui/dialog_acquisition_ui.h"
 
 #include <cstdint>
 
@@ -45,6 +46,8 @@ public:
     const char* SavedHelpFilePath = nullptr;
     const char* SavedProfileName = nullptr;
     ScannerIo Io;
+    // The windows a scan shows: the data source's own dialogs.
+    DialogAcquisitionUi AcquisitionWindows{Io};
     TW_IDENTITY SourceIdentity{};
     TW_IDENTITY AppIdentity{};
     // The manager that opened the source, and the return address of the

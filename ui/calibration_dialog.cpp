@@ -1,7 +1,6 @@
 #include "ui/calibration_dialog.h"
 
 #include "engine/calibration.h"
-#include "engine/engine_host.h"
 #include "engine/scanner_io.h"
 #include "framework/wnd.h"
 #include "localization/language.h"
@@ -73,11 +72,4 @@ bool CalibrationDialog(const ScannerIo& io, const CWnd* owner, int kind, int cap
     if (captionMode != 1) LoadText(GetLanguage(), texts::CalibrationPage, caption);
     DialogPrompts prompts(owner, templateId, std::move(caption));
     return RunCalibrationProcedure(io, prompts);
-}
-
-bool CalibrationDialog(const CWnd* owner, int kind, int captionMode) {
-    // Without a data source every library call fails, as an unbound one does.
-    static const ScannerIo unbound;
-    EngineHost* host = CurrentEngineHost();
-    return CalibrationDialog(host ? host->Scanner() : unbound, owner, kind, captionMode);
 }

@@ -15,8 +15,6 @@ enum CalibrationKind : int {
 // other value the localized "Calibration Page". True after a successful
 // calibration (also a white-only one) or after cleaning; false after a failed
 // calibration, a cancel, or a `kind` outside 0..2 (then nothing is shown).
-// Every window is owned by `owner`, which may be null.
-bool CalibrationDialog(const CWnd* owner, int kind, int captionMode);
-
-// The same with the given scanner instead of the data source's.
+// Every window is owned by `owner`, which may be null. `io` is the scanner
+// calibrated; an unbound one fails every call.
 bool CalibrationDialog(const ScannerIo& io, const CWnd* owner, int kind, int captionMode);

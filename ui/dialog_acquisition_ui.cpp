@@ -32,7 +32,7 @@ private:
 
 bool DialogAcquisitionUi::CalibrateBeforeScan(const CWnd* owner) {
     // Calibration only, captioned "Calibration Page".
-    return CalibrationDialog(owner, kCalibrateOnly, 0);
+    return CalibrationDialog(io_, owner, kCalibrateOnly, 0);
 }
 
 std::unique_ptr<RowProgress> DialogAcquisitionUi::OpenRowProgress(const CWnd* owner, int16_t scanMode,

@@ -36,11 +36,12 @@ HICON MessageBoxIcon(HWND box) {
 
 class CalibrationDialogTest : public UiTest {
 protected:
-    bool Run(int kind, int captionMode, std::vector<int> answers) {
+    bool Run(int kind, int captionMode, std::vector<int> answers) { return Run(io_, kind, captionMode, answers); }
+    bool Run(const ScannerIo& io, int kind, int captionMode, std::vector<int> answers) {
         bool result;
         {
             MessageBoxWatcher watcher(std::move(answers));
-            result = CalibrationDialog(&Owner(), kind, captionMode);
+            result = CalibrationDialog(io, &Owner(), kind, captionMode);
             seen_ = watcher.Seen();
         }
         return result;
@@ -104,7 +105,7 @@ TEST_F(CalibrationDialogTest, QuestionDefaultsToNo) {
             WaitUntilGone(dialog);
         }
     });
-    EXPECT_FALSE(CalibrationDialog(&Owner(), kCalibrateOnly, 0));
+    EXPECT_FALSE(CalibrationDialog(io_, &Owner(), kCalibrateOnly, 0));
     script.Join();
     EXPECT_EQ(4u, seenTexts.size());
     EXPECT_EQ(0, Calls("IO_CalibrateScanner"));
@@ -152,7 +153,7 @@ TEST_F(CalibrationDialogTest, SheetInsertedAfterTheReminder_CalibratesWithoutQue
         EXPECT_TRUE(SaveWindowPng(report, ScreenshotPath("calibration_successful.png")));
         PressButton(report, IDOK);
     });
-    EXPECT_TRUE(CalibrationDialog(&Owner(), kCalibrateOrClean, 0));
+    EXPECT_TRUE(CalibrationDialog(io_, &Owner(), kCalibrateOrClean, 0));
     script.Join();
     EXPECT_EQ(kCalibrated, lastText);
     EXPECT_EQ(LoadIconA(nullptr, IDI_INFORMATION), reportIcon);
@@ -194,7 +195,7 @@ TEST_F(CalibrationDialogTest, FailureShowsTheStopIcon) {
         EXPECT_TRUE(SaveWindowPng(report, ScreenshotPath("calibration_failed.png")));
         PressButton(report, IDOK);
     });
-    EXPECT_FALSE(CalibrationDialog(&Owner(), kCalibrateOnly, 1));
+    EXPECT_FALSE(CalibrationDialog(io_, &Owner(), kCalibrateOnly, 1));
     script.Join();
     EXPECT_EQ(kFailed, text);
     EXPECT_EQ(LoadIconA(nullptr, IDI_HAND), icon);
@@ -263,9 +264,9 @@ TEST_F(CalibrationDialogTest, UnknownKindShowsNothingAndFails) {
     EXPECT_EQ(0, Calls("IO_IsPaperOn"));
 }
 
-TEST_F(CalibrationDialogTest, WithoutDataSourceTheCalibrationFails) {
-    SetEngineHost(nullptr);
-    EXPECT_FALSE(Run(kCalibrateOnly, 1, {IDC_CALIBRATE, IDOK, IDC_CALIBRATE, IDYES, IDOK}));
+TEST_F(CalibrationDialogTest, WithAnUnboundScannerTheCalibrationFails) {
+    const ScannerIo unbound;
+    EXPECT_FALSE(Run(unbound, kCalibrateOnly, 1, {IDC_CALIBRATE, IDOK, IDC_CALIBRATE, IDYES, IDOK}));
     ASSERT_EQ(5u, seen_.size());
     EXPECT_EQ(kFailed, seen_[4].text);
     EXPECT_EQ(0, Calls("IO_CalibrateScanner"));
