@@ -7,8 +7,3 @@ EngineHost* host = nullptr;
 void SetEngineHost(EngineHost* newHost) { host = newHost; }
 
 EngineHost* CurrentEngineHost() { return host; }
-
-ScanSettings* SettingsOrCurrent(ScanSettings* record) {
-    if (record) return record;
-    return host ? &host->CurrentSettings() : nullptr;
-}

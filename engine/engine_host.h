@@ -18,5 +18,3 @@ protected:
 void SetEngineHost(EngineHost* host);
 EngineHost* CurrentEngineHost();
 
-// `record` itself, or the current settings when it is null (null when no host).
-ScanSettings* SettingsOrCurrent(ScanSettings* record);

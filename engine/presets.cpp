@@ -1,6 +1,5 @@
 #include "engine/presets.h"
 
-#include "engine/engine_host.h"
 #include "engine/profile.h"
 #include "engine/scan_sizes.h"
 
@@ -59,7 +58,6 @@ bool IsPresetLocked(int n) {
 
 bool DefaultPreset(int n, ScanSettings* record) {
     if (!ValidPreset(n)) return false;
-    record = SettingsOrCurrent(record);
     if (!record) return false;
     const BuiltInPreset& preset = kBuiltInPresets[n];
     std::memset(record, 0, sizeof *record);

@@ -1,6 +1,5 @@
 #include "engine/scan_settings.h"
 
-#include "engine/engine_host.h"
 #include "engine/negotiation_state.h"
 #include "engine/profile.h"
 
@@ -18,7 +17,6 @@ bool InRange(int value, int low, int high) { return value >= low && value <= hig
 }  // namespace
 
 bool LoadSettings(const char* section, ScanSettings* record) {
-    record = SettingsOrCurrent(record);
     if (!record) return false;
     std::memset(record, 0, sizeof *record);
 
@@ -50,7 +48,6 @@ bool LoadSettings(const char* section, ScanSettings* record) {
 }
 
 void SaveSettings(const char* section, const ScanSettings* record) {
-    if (!record) record = SettingsOrCurrent(nullptr);
     if (!record) return;
     const struct {
         const char* key;
@@ -68,7 +65,6 @@ void SaveSettings(const char* section, const ScanSettings* record) {
 }
 
 bool ClampFrame(ScanSettings* record, int top, int left, int bottom, int right) {
-    record = SettingsOrCurrent(record);
     if (!record) return false;
     bool changed = false;
     auto set = [&changed](int& value, int replacement) {

@@ -63,7 +63,7 @@ constexpr int kMaxRight = 864;
 constexpr int kMinFrameLength = 10;
 constexpr int kMinFrameWidth = 50;
 
-// A null record in the operations below means the data source's current settings.
+// The operations below do nothing with a null record.
 
 // Zero-fills the record and reads the fourteen keys of `section`, replacing
 // missing, corrupt and out-of-range values by their defaults. Returns whether

@@ -1,6 +1,5 @@
 #include "engine/scan_sizes.h"
 
-#include "engine/engine_host.h"
 
 const ScanSize ScanSizeTable[kScanSizeCount] = {
     {1100, 850},  // Letter
@@ -14,7 +13,6 @@ const ScanSize ScanSizeTable[kScanSizeCount] = {
 };
 
 void SetPaperSize(int index, ScanSettings* record) {
-    record = SettingsOrCurrent(record);
     if (!record) return;
     if (index < 1 || index > kScanSizeCount) index = 1;
     const ScanSize& size = ScanSizeTable[index - 1];
@@ -25,7 +23,6 @@ void SetPaperSize(int index, ScanSettings* record) {
 }
 
 int FindPaperSize(const ScanSettings* record) {
-    if (!record) record = SettingsOrCurrent(nullptr);
     if (!record) return 0;
     for (int index = 1; index <= kScanSizeCount; ++index) {
         const ScanSize& size = ScanSizeTable[index - 1];

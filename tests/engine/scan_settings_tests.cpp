@@ -155,13 +155,12 @@ TEST_F(ScanSettingsTest, KeysAreWrittenInTheirFixedOrder) {
               joined);
 }
 
-TEST_F(ScanSettingsTest, NullRecordMeansTheCurrentSettings) {
+TEST_F(ScanSettingsTest, NullRecordLoadsNothingAndWritesNothing) {
     Write("APP", "ScanMode", "1");
-    LoadSettings("APP", nullptr);
-    EXPECT_EQ(1, current_.ScanMode);
-    current_.DPI = 150;
+    EXPECT_FALSE(LoadSettings("APP", nullptr));
     SaveSettings("OTHER", nullptr);
-    EXPECT_EQ("150", Read("OTHER", "DPI"));
+    EXPECT_FALSE(SectionHasKey("OTHER", "DPI"));
+    EXPECT_FALSE(ClampFrame(nullptr, 0, 0, 1100, 850));
 }
 
 TEST_F(ScanSettingsTest, BinaryGarbageProfileLoadsAsDefaults) {

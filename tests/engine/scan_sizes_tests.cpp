@@ -1,6 +1,8 @@
 #include "engine/scan_sizes.h"
 #include "tests/engine/profile_fixture.h"
 
+#include <cstring>
+
 namespace {
 
 ScanSettings Frame(int16_t top, int16_t left, int16_t bottom, int16_t right) {
@@ -44,10 +46,11 @@ TEST(ScanSizes, IndexOutsideOneToEightGivesLetter) {
 
 class ScanSizesCurrent : public ProfileFixture {};
 
-TEST_F(ScanSizesCurrent, NullRecordMeansTheCurrentSettings) {
+TEST_F(ScanSizesCurrent, NullRecordIsLeftAloneAndMatchesNoSize) {
+    const ScanSettings before = current_;
     SetPaperSize(2, nullptr);
-    EXPECT_EQ(1400, current_.Bottom);
-    EXPECT_EQ(2, FindPaperSize(nullptr));
+    EXPECT_EQ(0, std::memcmp(&before, &current_, sizeof before));
+    EXPECT_EQ(0, FindPaperSize(nullptr));
 }
 
 }  // namespace
