@@ -8,7 +8,7 @@
 int BeginAcquisition(CDataSourceApp& app) {
     if (app.Io.StartScan() == 0) return kScanScannerError;
     // With the dialog the check already ran when the user pressed Scan.
-    if (app.UiMode == 0 && !CheckPaper(&app.HostWnd)) return kScanCancelled;
+    if (app.UiMode == 0 && !CheckPaper(app.Scan(), &app.HostWnd)) return kScanCancelled;
     int32_t width = 0;
     int32_t length = 0;
     if (app.Io.GetPageDimension(app.Settings, width, length) == 0) return kScanScannerError;
@@ -19,7 +19,7 @@ int BeginAcquisition(CDataSourceApp& app) {
     // One page per enable, whatever CAP_XFERCOUNT asked for.
     app.PendingXfers = 1;
     app.State = 6;
-    ModulePageStore().ClearStore();
+    app.Pages.ClearStore();
     app.Notifications.Post(MSG_XFERREADY);
     return kScanOk;
 }

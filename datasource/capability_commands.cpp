@@ -30,7 +30,7 @@ TW_UINT16 RunWithPrompt(CDataSourceApp& app, CalibrationKind kind) {
 }  // namespace
 
 TW_UINT16 CalibrateCommand(CDataSourceApp& app) {
-    if (ShowIndicators) return RunWithPrompt(app, kCalibrateOnly);
+    if (app.Negotiated.ShowIndicators) return RunWithPrompt(app, kCalibrateOnly);
     const int32_t result = Online(app) ? app.Io.CalibrateScanner() : 0;
     if (result == 0) return app.Fail(TWCC_BUMMER);
     if (result == 2) {
@@ -42,7 +42,7 @@ TW_UINT16 CalibrateCommand(CDataSourceApp& app) {
 }
 
 TW_UINT16 CleanCommand(CDataSourceApp& app) {
-    if (ShowIndicators) return RunWithPrompt(app, kCleanOnly);
+    if (app.Negotiated.ShowIndicators) return RunWithPrompt(app, kCleanOnly);
     // The library's answer tells nothing the application could act on.
     if (Online(app)) app.Io.Clean();
     return TWRC_SUCCESS;

@@ -30,16 +30,16 @@ TW_UINT32 CurrentWord(TW_UINT16 id, const CDataSourceApp& app) {
     const ScanSettings& settings = app.Settings;
     const bool online = app.DeviceOnline != 0;
     switch (id) {
-    case CAP_XFERCOUNT: return SignedWord(XferCount);
+    case CAP_XFERCOUNT: return SignedWord(app.Negotiated.XferCount);
     case ICAP_COMPRESSION: return TWCP_NONE;
     case ICAP_PIXELTYPE: return CurrentPixelType(settings);
     case ICAP_UNITS: return TWUN_INCHES;
-    case ICAP_XFERMECH: return XferMech;
+    case ICAP_XFERMECH: return app.Negotiated.XferMech;
     case CAP_FEEDERENABLED: return TRUE;
     // Always asked anew: the paper may have been inserted since the last look.
     case CAP_FEEDERLOADED: return Bool(online && app.Io.IsPaperOn(false));
     case CAP_AUTOFEED: return FALSE;
-    case CAP_INDICATORS: return ShowIndicators;
+    case CAP_INDICATORS: return app.Negotiated.ShowIndicators;
     case CAP_PAPERDETECTABLE: return TRUE;
     case CAP_UICONTROLLABLE: return TRUE;
     case CAP_DEVICEONLINE: return Bool(online);
@@ -60,9 +60,9 @@ TW_UINT32 CurrentWord(TW_UINT16 id, const CDataSourceApp& app) {
     case ICAP_XRESOLUTION:
     case ICAP_YRESOLUTION: return Fix(settings.DPI);
     case ICAP_BITORDER: return TWBO_MSBFIRST;
-    case ICAP_PIXELFLAVOR: return PixelFlavor;
+    case ICAP_PIXELFLAVOR: return app.Negotiated.PixelFlavor;
     case ICAP_PLANARCHUNKY: return TWPC_CHUNKY;
-    case ICAP_SUPPORTEDSIZES: return CurrentPaperSize(settings);
+    case ICAP_SUPPORTEDSIZES: return CurrentPaperSize(settings, app.Negotiated);
     // Not stored: derived from the brightness at every read.
     case ICAP_THRESHOLD: return Fix(128.0f - settings.Brightness);
     case ICAP_BITDEPTH: return BitDepthOf(CurrentPixelType(settings));
@@ -80,7 +80,7 @@ TW_UINT32 CurrentWord(TW_UINT16 id, const CDataSourceApp& app) {
 // The one-value word MSG_GETDEFAULT reports.
 TW_UINT32 DefaultWord(TW_UINT16 id, const CDataSourceApp& app) {
     switch (id) {
-    case CAP_XFERCOUNT: return SignedWord(XferCount);
+    case CAP_XFERCOUNT: return SignedWord(app.Negotiated.XferCount);
     case ICAP_PIXELTYPE: return TWPT_BW;
     case ICAP_XFERMECH: return TWSX_NATIVE;
     case CAP_FEEDERLOADED: return FALSE;
@@ -109,8 +109,8 @@ TW_UINT16 GetPixelTypes(TW_CAPABILITY& cap, const CDataSourceApp& app) {
     TW_UINT16 types[kPixelTypeCount];
     TW_UINT32 count = 0;
     for (int type = TWPT_BW; type <= TWPT_RGB; ++type)
-        if (AllowedPixelTypes[type]) types[count++] = static_cast<TW_UINT16>(type);
-    const TW_UINT16 defaultType = (count == 0 || AllowedPixelTypes[TWPT_BW]) ? TWPT_BW : types[0];
+        if (app.Negotiated.AllowedPixelTypes[type]) types[count++] = static_cast<TW_UINT16>(type);
+    const TW_UINT16 defaultType = (count == 0 || app.Negotiated.AllowedPixelTypes[TWPT_BW]) ? TWPT_BW : types[0];
     return MakeEnumeration16(cap, TWTY_UINT16, count, types, CurrentPixelType(app.Settings),
                              defaultType);
 }
@@ -119,7 +119,7 @@ TW_UINT16 GetResolutions(TW_CAPABILITY& cap, const CDataSourceApp& app) {
     TW_UINT32 resolutions[kResolutionCount];
     TW_UINT32 count = 0;
     for (int i = 0; i < kResolutionCount; ++i)
-        if (AllowedResolutions[i]) resolutions[count++] = Fix(ResolutionList[i]);
+        if (app.Negotiated.AllowedResolutions[i]) resolutions[count++] = Fix(ResolutionList[i]);
     return MakeEnumeration32(cap, TWTY_FIX32, count, resolutions, Fix(app.Settings.DPI),
                              Fix(kDefaultResolution));
 }
@@ -128,7 +128,7 @@ TW_UINT16 GetPaperSizes(TW_CAPABILITY& cap, const CDataSourceApp& app) {
     TW_UINT16 codes[kPaperSizeCount];
     for (int i = 0; i < kPaperSizeCount; ++i) codes[i] = PaperSizeTable[i].Code;
     return MakeEnumeration16(cap, TWTY_UINT16, kPaperSizeCount, codes,
-                             CurrentPaperSize(app.Settings), kDefaultPaperSize);
+                             CurrentPaperSize(app.Settings, app.Negotiated), kDefaultPaperSize);
 }
 
 TW_UINT16 GetToneRange(TW_CAPABILITY& cap, float low, float high, float step, float defaultValue,
@@ -150,7 +150,7 @@ TW_UINT16 AnswerGet(TW_CAPABILITY& cap, const CapabilityInfo& info, const CDataS
     switch (info.Id) {
     case ICAP_PIXELTYPE: return GetPixelTypes(cap, app);
     case ICAP_XFERMECH:
-        return MakeEnumeration16(cap, info.ItemType, 3, kXferMechs, XferMech, TWSX_NATIVE);
+        return MakeEnumeration16(cap, info.ItemType, 3, kXferMechs, app.Negotiated.XferMech, TWSX_NATIVE);
     case CAP_SUPPORTEDCAPS: return GetSupportedCaps(cap);
     case ICAP_BRIGHTNESS: return GetToneRange(cap, -1000, 1000, 10, 0, settings.Brightness * 10.0f);
     case ICAP_CONTRAST: return GetToneRange(cap, -1000, 1000, 10, 0, settings.Contrast * 10.0f);
@@ -159,7 +159,7 @@ TW_UINT16 AnswerGet(TW_CAPABILITY& cap, const CapabilityInfo& info, const CDataS
     case ICAP_XRESOLUTION:
     case ICAP_YRESOLUTION: return GetResolutions(cap, app);
     case ICAP_PIXELFLAVOR:
-        return MakeEnumeration16(cap, info.ItemType, 2, kPixelFlavors, PixelFlavor, TWPF_CHOCOLATE);
+        return MakeEnumeration16(cap, info.ItemType, 2, kPixelFlavors, app.Negotiated.PixelFlavor, TWPF_CHOCOLATE);
     case ICAP_SUPPORTEDSIZES: return GetPaperSizes(cap, app);
     default: return MakeOneValue(cap, info.ItemType, CurrentWord(info.Id, app));
     }

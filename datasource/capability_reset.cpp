@@ -47,13 +47,13 @@ ResetKind KindOf(TW_UINT16 id) {
 void Restore(TW_UINT16 id, CDataSourceApp& app) {
     ScanSettings& settings = app.Settings;
     switch (id) {
-    case CAP_XFERCOUNT: XferCount = -1; break;
+    case CAP_XFERCOUNT: app.Negotiated.XferCount = -1; break;
     case ICAP_PIXELTYPE:
-        for (bool& allowed : AllowedPixelTypes) allowed = true;
-        SetPixelType(settings, TWPT_BW);
+        for (bool& allowed : app.Negotiated.AllowedPixelTypes) allowed = true;
+        SetPixelType(settings, app.Negotiated, TWPT_BW);
         break;
-    case ICAP_XFERMECH: XferMech = TWSX_NATIVE; break;
-    case CAP_INDICATORS: ShowIndicators = TRUE; break;
+    case ICAP_XFERMECH: app.Negotiated.XferMech = TWSX_NATIVE; break;
+    case CAP_INDICATORS: app.Negotiated.ShowIndicators = TRUE; break;
     case ICAP_BRIGHTNESS:
     case ICAP_THRESHOLD: SetBrightness(settings, 0); break;
     case ICAP_CONTRAST: SetContrast(settings, 0); break;
@@ -62,11 +62,11 @@ void Restore(TW_UINT16 id, CDataSourceApp& app) {
     case ICAP_SHADOW: SetShadow(settings, 0); break;
     case ICAP_XRESOLUTION:
     case ICAP_YRESOLUTION:
-        for (bool& allowed : AllowedResolutions) allowed = true;
-        SetResolution(settings, kDefaultResolution);
+        for (bool& allowed : app.Negotiated.AllowedResolutions) allowed = true;
+        SetResolution(settings, app.Negotiated, kDefaultResolution);
         break;
-    case ICAP_PIXELFLAVOR: PixelFlavor = TWPF_CHOCOLATE; break;
-    case ICAP_SUPPORTEDSIZES: SetSupportedSize(settings, kDefaultPaperSize); break;
+    case ICAP_PIXELFLAVOR: app.Negotiated.PixelFlavor = TWPF_CHOCOLATE; break;
+    case ICAP_SUPPORTEDSIZES: SetSupportedSize(settings, app.Negotiated, kDefaultPaperSize); break;
     case kCapFilter: settings.Filter = 0; break;
     case kCapDetectEndOfPage: settings.DetectEOP = 0; break;
     default: break;

@@ -36,8 +36,8 @@ TW_UINT16 ResolutionsFromEnumeration(const TW_CAPABILITY& cap, CDataSourceApp& a
             if (ResolutionList[i] == dpi) allowed[i] = true;
     }
     if (!AnyAllowed(allowed)) return app.Fail(TWCC_BADVALUE);
-    Commit(AllowedResolutions, allowed);
-    SetResolution(app.Settings, RoundedFix32(current));
+    Commit(app.Negotiated.AllowedResolutions, allowed);
+    SetResolution(app.Settings, app.Negotiated, RoundedFix32(current));
     return TWRC_SUCCESS;
 }
 
@@ -54,8 +54,8 @@ TW_UINT16 ResolutionsFromRange(const TW_CAPABILITY& cap, CDataSourceApp& app) {
         allowed[i] = dpi >= low && dpi <= high && (dpi - low) % step == 0;
     }
     if (!AnyAllowed(allowed)) return app.Fail(TWCC_BADVALUE);
-    Commit(AllowedResolutions, allowed);
-    SetResolution(app.Settings, RoundedFix32(range.CurrentValue));
+    Commit(app.Negotiated.AllowedResolutions, allowed);
+    SetResolution(app.Settings, app.Negotiated, RoundedFix32(range.CurrentValue));
     return TWRC_SUCCESS;
 }
 
@@ -71,8 +71,8 @@ TW_UINT16 RestrictPixelTypes(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     for (TW_UINT16 item : items)
         if (item < kPixelTypeCount) allowed[item] = true;
     if (!AnyAllowed(allowed)) return app.Fail(TWCC_BADVALUE);
-    Commit(AllowedPixelTypes, allowed);
-    SetPixelType(app.Settings, current);
+    Commit(app.Negotiated.AllowedPixelTypes, allowed);
+    SetPixelType(app.Settings, app.Negotiated, current);
     return TWRC_SUCCESS;
 }
 

@@ -50,8 +50,8 @@ TW_UINT16 RequireValue(const TW_CAPABILITY& cap, CDataSourceApp& app) {
 
 TW_UINT16 SetXferCountCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     return With16(cap, app, [&](TW_UINT16 v) -> TW_UINT16 {
-        XferCount = static_cast<int16_t>(v);
-        app.PendingXfers = XferCount;
+        app.Negotiated.XferCount = static_cast<int16_t>(v);
+        app.PendingXfers = app.Negotiated.XferCount;
         return TWRC_SUCCESS;
     });
 }
@@ -59,7 +59,7 @@ TW_UINT16 SetXferCountCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
 TW_UINT16 SetPixelTypeCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     if (cap.ConType == TWON_ENUMERATION) return RestrictPixelTypes(cap, app);
     return With16(cap, app, [&](TW_UINT16 v) -> TW_UINT16 {
-        SetPixelType(app.Settings, v);
+        SetPixelType(app.Settings, app.Negotiated, v);
         return TWRC_SUCCESS;
     });
 }
@@ -69,7 +69,7 @@ TW_UINT16 SetXferMechCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
         // A mechanism the source has no transfer for would only fail later,
         // at the transfer, where the application can no longer choose another.
         if (v != TWSX_NATIVE && v != TWSX_FILE && v != TWSX_MEMORY) return Refused(app);
-        XferMech = v;
+        app.Negotiated.XferMech = v;
         return TWRC_SUCCESS;
     });
 }
@@ -81,7 +81,7 @@ TW_UINT16 SetFeederEnabledCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
 
 TW_UINT16 SetIndicatorsCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     return With16(cap, app, [&](TW_UINT16 v) -> TW_UINT16 {
-        ShowIndicators = v;
+        app.Negotiated.ShowIndicators = v;
         return TWRC_SUCCESS;
     });
 }
@@ -131,7 +131,7 @@ TW_UINT16 SetThresholdCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
 
 TW_UINT16 SetPixelFlavorCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     return With16(cap, app, [&](TW_UINT16 v) -> TW_UINT16 {
-        PixelFlavor = v == TWPF_VANILLA ? TWPF_VANILLA : TWPF_CHOCOLATE;
+        app.Negotiated.PixelFlavor = v == TWPF_VANILLA ? TWPF_VANILLA : TWPF_CHOCOLATE;
         return TWRC_SUCCESS;
     });
 }
@@ -140,14 +140,14 @@ TW_UINT16 SetPixelFlavorCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
 TW_UINT16 SetResolutionCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     if (cap.ConType != TWON_ONEVALUE) return RestrictResolutions(cap, app);
     return With32(cap, app, [&](TW_UINT32 v) -> TW_UINT16 {
-        SetResolution(app.Settings, RoundedFix32(v));
+        SetResolution(app.Settings, app.Negotiated, RoundedFix32(v));
         return TWRC_SUCCESS;
     });
 }
 
 TW_UINT16 SetSupportedSizeCap(const TW_CAPABILITY& cap, CDataSourceApp& app) {
     return With16(cap, app, [&](TW_UINT16 v) -> TW_UINT16 {
-        return SetSupportedSize(app.Settings, v) ? TWRC_SUCCESS : Refused(app);
+        return SetSupportedSize(app.Settings, app.Negotiated, v) ? TWRC_SUCCESS : Refused(app);
     });
 }
 

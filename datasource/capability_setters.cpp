@@ -43,12 +43,12 @@ void SetShadow(ScanSettings& settings, int32_t value) {
     settings.Shadow = static_cast<int16_t>(Clamp(value, 0, 255));
 }
 
-void SetPixelType(ScanSettings& settings, TW_UINT16 pixelType) {
+void SetPixelType(ScanSettings& settings, const Negotiation& negotiated, TW_UINT16 pixelType) {
     int type = pixelType > TWPT_RGB ? TWPT_RGB : pixelType;
-    if (!AllowedPixelTypes[type]) {
+    if (!negotiated.AllowedPixelTypes[type]) {
         type = TWPT_BW;
         for (int candidate = TWPT_RGB; candidate >= TWPT_BW; --candidate) {
-            if (AllowedPixelTypes[candidate]) {
+            if (negotiated.AllowedPixelTypes[candidate]) {
                 type = candidate;
                 break;
             }
@@ -57,11 +57,11 @@ void SetPixelType(ScanSettings& settings, TW_UINT16 pixelType) {
     settings.ScanMode = PixelTypeModeMap[type].ScanMode;
 }
 
-int16_t NearestAllowedResolution(int16_t dpi) {
+int16_t NearestAllowedResolution(const Negotiation& negotiated, int16_t dpi) {
     int16_t best = kFallbackResolution;
     int bestDistance = -1;
     for (int i = 0; i < kResolutionCount; ++i) {
-        if (!AllowedResolutions[i]) continue;
+        if (!negotiated.AllowedResolutions[i]) continue;
         const int distance = std::abs(ResolutionList[i] - dpi);
         if (distance == 0) return ResolutionList[i];
         // Strictly smaller only: on a tie the earlier entry stays.
@@ -73,12 +73,14 @@ int16_t NearestAllowedResolution(int16_t dpi) {
     return best;
 }
 
-void SetResolution(ScanSettings& settings, int16_t dpi) { settings.DPI = NearestAllowedResolution(dpi); }
+void SetResolution(ScanSettings& settings, const Negotiation& negotiated, int16_t dpi) {
+    settings.DPI = NearestAllowedResolution(negotiated, dpi);
+}
 
-bool SetSupportedSize(ScanSettings& settings, TW_UINT16 code) {
+bool SetSupportedSize(ScanSettings& settings, Negotiation& negotiated, TW_UINT16 code) {
     const PaperSize* size = FindPaperSizeCode(code);
     if (!size) return false;
     ClampFrame(&settings, size->Top, size->Left, size->Bottom, size->Right);
-    LastSetSize = code;
+    negotiated.LastSetSize = code;
     return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "datasource/twain.h"
+#include "engine/negotiation_state.h"
 #include "engine/scan_settings.h"
 
 #include <cstdint>
@@ -19,14 +20,15 @@ void SetHighlight(ScanSettings& settings, int32_t value);
 void SetShadow(ScanSettings& settings, int32_t value);
 // Types above TWPT_RGB count as TWPT_RGB; a type that is not allowed gives
 // way to the highest allowed one from TWPT_RGB down (TWPT_BW when none is).
-void SetPixelType(ScanSettings& settings, TW_UINT16 pixelType);
+void SetPixelType(ScanSettings& settings, const Negotiation& negotiated, TW_UINT16 pixelType);
 // The allowed entry of ResolutionList nearest to `dpi` (the earlier one on a
 // tie); 75 when no entry is allowed.
-void SetResolution(ScanSettings& settings, int16_t dpi);
+void SetResolution(ScanSettings& settings, const Negotiation& negotiated, int16_t dpi);
 // The frame of PaperSizeTable's row for `code`, through ClampFrame, and
-// LastSetSize = code. False, changing nothing, for a code not in the table.
-bool SetSupportedSize(ScanSettings& settings, TW_UINT16 code);
+// the negotiated LastSetSize = code. False, changing nothing, for a code not
+// in the table.
+bool SetSupportedSize(ScanSettings& settings, Negotiation& negotiated, TW_UINT16 code);
 
 // The entry of ResolutionList SetResolution picks for `dpi` under the
-// current AllowedResolutions.
-int16_t NearestAllowedResolution(int16_t dpi);
+// negotiated AllowedResolutions.
+int16_t NearestAllowedResolution(const Negotiation& negotiated, int16_t dpi);

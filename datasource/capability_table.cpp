@@ -106,10 +106,10 @@ const PaperSize* FindPaperSizeCode(TW_UINT16 code) {
     return nullptr;
 }
 
-TW_UINT16 CurrentPaperSize(const ScanSettings& settings) {
+TW_UINT16 CurrentPaperSize(const ScanSettings& settings, const Negotiation& negotiated) {
     for (const PaperSize& size : PaperSizeTable) {
         // The whole-area row counts only once an application chose that size.
-        if (size.Code == TWSS_NONE && LastSetSize != 0) continue;
+        if (size.Code == TWSS_NONE && negotiated.LastSetSize != 0) continue;
         if (settings.Top == size.Top && settings.Left == size.Left &&
             settings.Bottom == size.Bottom && settings.Right == size.Right)
             return size.Code;

@@ -65,7 +65,7 @@ const PaperSize* FindPaperSizeCode(TW_UINT16 code);
 // The code of the first row whose frame equals the record's exactly; the
 // maximum-area row counts only after an application set it (LastSetSize 0).
 // 0 when no row matches.
-TW_UINT16 CurrentPaperSize(const ScanSettings& settings);
+TW_UINT16 CurrentPaperSize(const ScanSettings& settings, const Negotiation& negotiated);
 
 // The scanner's fixed properties.
 constexpr float kPhysicalWidthInches = 8.64f;

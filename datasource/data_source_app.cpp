@@ -5,14 +5,4 @@ namespace {
 CDataSourceApp theApp;
 }  // namespace
 
-CDataSourceApp::CDataSourceApp() {
-    SetEngineHost(this);
-    SetAcquisitionUi(&AcquisitionWindows);
-}
-
-CDataSourceApp::~CDataSourceApp() {
-    if (CurrentEngineHost() == this) SetEngineHost(nullptr);
-    if (CurrentAcquisitionUi() == &AcquisitionWindows) SetAcquisitionUi(nullptr);
-}
-
 CDataSourceApp& TheApp() { return theApp; }

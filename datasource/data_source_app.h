@@ -5,7 +5,10 @@
 #include "datasource/manager_link.h"
 #include "datasource/notification.h"
 #include "datasource/twain.h"
-#include "engine/engine_host.h"
+#include "engine/negotiation_state.h"
+#include "engine/page_bracket.h"
+#include "engine/page_store.h"
+#include "engine/scan_context.h"
 #include "engine/scan_settings.h"
 #include "engine/scanner_io.h"
 #include "framework/win_app.h"
@@ -21,12 +24,11 @@ constexpr unsigned kStates4to6 = StateBit(4) | StateBit(5) | StateBit(6);
 constexpr unsigned kStates5to7 = StateBit(5) | StateBit(6) | StateBit(7);
 constexpr unsigned kStates6to7 = StateBit(6) | StateBit(7);
 
-class CDataSourceApp : public CWinApp, public EngineHost {
+class CDataSourceApp : public CWinApp {
 public:
-    CDataSourceApp();
-    ~CDataSourceApp() override;
-
     ScanSettings Settings{};
+    // What the application negotiated through capabilities.
+    Negotiation Negotiated;
     TW_STATUS Status{};
     int16_t State = 3;
     char SectionName[16] = {};
@@ -48,6 +50,9 @@ public:
     ScannerIo Io;
     // The windows a scan shows: the data source's own dialogs.
     DialogAcquisitionUi AcquisitionWindows{Io};
+    // The sheet the scanner reads, and the rows kept of it.
+    PageBracket Sheet{Io};
+    PageStore Pages;
     TW_IDENTITY SourceIdentity{};
     TW_IDENTITY AppIdentity{};
     // The manager that opened the source, and the return address of the
@@ -69,8 +74,8 @@ public:
     }
     bool InState(unsigned acceptedStates) const { return (acceptedStates & StateBit(State)) != 0; }
 
-    ScanSettings& CurrentSettings() override { return Settings; }
-    ScannerIo& Scanner() override { return Io; }
+    // What reading the sheet works with, for the engine.
+    ScanContext Scan() { return ScanContext{Io, Sheet, Pages, &AcquisitionWindows}; }
 };
 
 // The data source object of this module.

@@ -8,8 +8,8 @@
 void ReleasePage(CDataSourceApp& app) {
     if (app.HostWnd.IsAttached()) EnableWindow(app.HostWnd.GetSafeHwnd(), TRUE);
     EndMemoryTransfer();
-    EndPage();
-    ModulePageStore().ClearStore();
+    app.Sheet.End();
+    app.Pages.ClearStore();
 }
 
 void EndOfTransfers(CDataSourceApp& app) {

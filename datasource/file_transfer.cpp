@@ -14,8 +14,8 @@ TW_UINT16 ImageFileXferGet(pTW_IDENTITY, TW_MEMREF) {
     // The name as it was when the transfer began; a name that does not fit a
     // path cannot be written.
     char path[MAX_PATH] = {};
-    if (XferFileName.size() >= sizeof path) return FailTransfer(app, kScanFileError);
-    std::memcpy(path, XferFileName.c_str(), XferFileName.size() + 1);
+    if (app.Negotiated.XferFileName.size() >= sizeof path) return FailTransfer(app, kScanFileError);
+    std::memcpy(path, app.Negotiated.XferFileName.c_str(), app.Negotiated.XferFileName.size() + 1);
 
     // A page that fails is not left under the application's name; a file of
     // that name that this transfer did not write stays as it was.

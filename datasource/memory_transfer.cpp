@@ -90,12 +90,12 @@ private:
 };
 
 // Gives the sheet back once its rows are delivered or have failed.
-void ReleaseSheet() {
+void ReleaseSheet(CDataSourceApp& app) {
     transfer.Forget();
     if (transfer.fromStore)
-        ModulePageStore().ClearStore();
+        app.Pages.ClearStore();
     else
-        EndPage();
+        app.Sheet.End();
 }
 
 // Steps of the first call: the sheet is read whole into the page store when
@@ -108,7 +108,7 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
     transfer.fromStore = app.Settings.DetectEOP != 0;
     if (transfer.fromStore) {
         if (const int result = PrescanCurrentPage(app); result != kScanOk) return result;
-        PageStore& store = ModulePageStore();
+        PageStore& store = app.Pages;
         // Rows kept for another width would be cut at the wrong places; a
         // sheet with no rows at all has nothing to read back.
         if (!store.SelectSlot(transfer.side) ||
@@ -123,7 +123,7 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
             app.Io, app.ImageWidth, transfer.side, rowBytes,
             std::min(bufferRows, std::max<int32_t>(LinesPerBlock(app.Settings), 1)));
         if (!reader->Ready()) return kScanOutOfMemory;
-        if (StartPage(app.Settings) != 0) return kScanScannerError;
+        if (app.Sheet.Start(app.Settings) != 0) return kScanScannerError;
         transfer.reader = std::move(reader);
     }
 
@@ -132,15 +132,14 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
     transfer.rowBytes = rowBytes;
     transfer.rowsPerBuffer = bufferRows;
     transfer.rowsDone = 0;
-    if (ShowIndicators) {
+    if (app.Negotiated.ShowIndicators) {
         transfer.ownerDisabled = std::make_unique<OwnerDisabled>(transfer.owner);
-        if (AcquisitionUi* ui = CurrentAcquisitionUi()) {
-            if (transfer.fromStore)
-                transfer.barProgress = ui->OpenBarProgress(transfer.owner);
-            else
-                transfer.rowProgress = ui->OpenRowProgress(transfer.owner, app.Settings.ScanMode,
-                                                           transfer.width, transfer.length);
-        }
+        AcquisitionUi& ui = app.AcquisitionWindows;
+        if (transfer.fromStore)
+            transfer.barProgress = ui.OpenBarProgress(transfer.owner);
+        else
+            transfer.rowProgress =
+                ui.OpenRowProgress(transfer.owner, app.Settings.ScanMode, transfer.width, transfer.length);
     }
     transfer.active = true;
     return kScanOk;
@@ -148,14 +147,14 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
 
 // Reads up to `rows` rows into the application's buffer; `rows` becomes the
 // number delivered.
-int ReadRows(uint8_t* buffer, int32_t& rows) {
+int ReadRows(PageStore& store, uint8_t* buffer, int32_t& rows) {
     // Every strip is a call of its own: the application, and so the user,
     // had their turn since the last one.
     if (transfer.rowProgress) transfer.rowProgress->ExpectInput();
     if (transfer.barProgress) transfer.barProgress->ExpectInput();
     if (rows == 0) return kScanOk;
     if (transfer.fromStore) {
-        if (ModulePageStore().ReadRows(buffer, rows) != kPageStoreOk) return kScanFileError;
+        if (store.ReadRows(buffer, rows) != kPageStoreOk) return kScanFileError;
         const int64_t done = static_cast<int64_t>(transfer.rowsDone) + rows;
         if (transfer.barProgress &&
             !transfer.barProgress->SetPercent(static_cast<int>(done * 100 / transfer.length)))
@@ -214,8 +213,8 @@ TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
         if (first) result = BeginTransfer(app, rowBytes, bufferRows);
         if (result == kScanOk) {
             rows = std::min({transfer.rowsPerBuffer, bufferRows, transfer.length - transfer.rowsDone});
-            result = ReadRows(buffer.Bytes(), rows);
-            if (result != kScanOk) ReleaseSheet();
+            result = ReadRows(app.Pages, buffer.Bytes(), rows);
+            if (result != kScanOk) ReleaseSheet(app);
         }
     }
     // The application's block is unlocked again before anything is shown.
@@ -231,6 +230,6 @@ TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
     transfer.rowsDone += rows;
     app.State = 7;
     if (transfer.rowsDone < transfer.length) return TWRC_SUCCESS;
-    ReleaseSheet();
+    ReleaseSheet(app);
     return TWRC_XFERDONE;
 }

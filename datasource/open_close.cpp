@@ -69,9 +69,9 @@ TW_UINT16 OpenSource(pTW_IDENTITY origin, TW_MEMREF data) {
     }
     app.DeviceOnline = app.Io.OpenScanner(kScannerModel) == 0 ? 1 : 0;
 
-    ResetNegotiation();
+    app.Negotiated.Reset();
     MakeSectionName(app.AppIdentity.ProductName, app.SectionName);
-    LoadSettings(app.SectionName, &app.Settings);
+    LoadSettings(app.SectionName, &app.Settings, app.Negotiated);
 
     app.Manager.BindToCaller(app.OpeningCaller);
     app.State = 4;

@@ -5,7 +5,7 @@
 #include "engine/negotiation_state.h"
 
 int PrescanCurrentPage(CDataSourceApp& app) {
-    app.AcquireResult = PrescanPage(&app.HostWnd, app.Settings, ShowIndicators != 0,
+    app.AcquireResult = PrescanPage(app.Scan(), &app.HostWnd, app.Settings, app.Negotiated.ShowIndicators != 0,
                                     PageInProgress{app.ImageWidth, app.ImageLength, app.AcquireResult});
     return app.AcquireResult;
 }

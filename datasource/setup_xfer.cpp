@@ -53,7 +53,8 @@ TW_UINT16 SetupMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
 }
 
 TW_UINT16 SetupFileXferGet(pTW_IDENTITY, TW_MEMREF data) {
-    PutFileName(*static_cast<TW_SETUPFILEXFER*>(data), XferFileName);
+    const CDataSourceApp& app = TheApp();
+    PutFileName(*static_cast<TW_SETUPFILEXFER*>(data), app.Negotiated.XferFileName);
     return TWRC_SUCCESS;
 }
 
@@ -63,19 +64,21 @@ TW_UINT16 SetupFileXferGetDefault(pTW_IDENTITY, TW_MEMREF data) {
 }
 
 TW_UINT16 SetupFileXferSet(pTW_IDENTITY, TW_MEMREF data) {
+    CDataSourceApp& app = TheApp();
     const auto& setup = *static_cast<const TW_SETUPFILEXFER*>(data);
     // Only bitmap files are written.
-    if (setup.Format != TWFF_BMP) return TheApp().Fail(TWCC_BADVALUE);
+    if (setup.Format != TWFF_BMP) return app.Fail(TWCC_BADVALUE);
     // A field without a terminator is no name: nothing beyond it is read,
     // and a cut name would put the page into a file nobody asked for.
     const size_t length = strnlen(setup.FileName, sizeof setup.FileName);
-    if (length == sizeof setup.FileName) return TheApp().Fail(TWCC_BADVALUE);
-    XferFileName.assign(setup.FileName, length);
+    if (length == sizeof setup.FileName) return app.Fail(TWCC_BADVALUE);
+    app.Negotiated.XferFileName.assign(setup.FileName, length);
     return TWRC_SUCCESS;
 }
 
 TW_UINT16 SetupFileXferReset(pTW_IDENTITY, TW_MEMREF data) {
-    XferFileName = kDefaultFileName;
-    PutFileName(*static_cast<TW_SETUPFILEXFER*>(data), XferFileName);
+    CDataSourceApp& app = TheApp();
+    app.Negotiated.XferFileName = kDefaultFileName;
+    PutFileName(*static_cast<TW_SETUPFILEXFER*>(data), app.Negotiated.XferFileName);
     return TWRC_SUCCESS;
 }

@@ -10,7 +10,7 @@ int WriteTransferPage(CDataSourceApp& app, const char* path) {
     // A memory transfer of an earlier page may have been left open.
     EndMemoryTransfer();
     app.AcquireResult =
-        WriteTransferBitmap(&app.HostWnd, path, app.Settings, ShowIndicators != 0,
+        WriteTransferBitmap(app.Scan(), &app.HostWnd, path, app.Settings, app.Negotiated.ShowIndicators != 0,
                             PageInProgress{app.ImageWidth, app.ImageLength, app.AcquireResult},
                             app.PendingXfers);
     return app.AcquireResult;

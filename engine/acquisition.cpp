@@ -2,11 +2,11 @@
 
 #include "engine/acquisition_ui.h"
 #include "engine/block_reader.h"
-#include "engine/engine_host.h"
 #include "engine/lines_per_block.h"
 #include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
+#include "engine/scan_context.h"
 #include "engine/pixel_rows.h"
 #include "engine/scan_error.h"
 #include "engine/scanner_io.h"
@@ -27,10 +27,10 @@ int Ask(const CWnd* owner, const LocalizedText& entry, UINT type) {
     return ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, text.c_str(), kCaption, type);
 }
 
-int ReadRowsOfSide(const ScannerIo& io, int side, int32_t stride, int32_t rowsPerBlock,
+int ReadRowsOfSide(const ScanContext& scan, int side, int32_t stride, int32_t rowsPerBlock,
                    RowProgress* progress, PageInProgress& page) {
-    PageStore& store = ModulePageStore();
-    BlockReader reader(io, page.imageWidth, side, stride, rowsPerBlock);
+    PageStore& store = scan.Store;
+    BlockReader reader(scan.Io, page.imageWidth, side, stride, rowsPerBlock);
     if (!reader.Ready()) return kScanOutOfMemory;
     int32_t remaining = page.imageLength;
     while (remaining > 0) {
@@ -48,18 +48,18 @@ int ReadRowsOfSide(const ScannerIo& io, int side, int32_t stride, int32_t rowsPe
     return kScanOk;
 }
 
-int ReadSide(const CWnd* owner, const ScannerIo& io, const ScanSettings& settings,
+int ReadSide(const ScanContext& scan, const CWnd* owner, const ScanSettings& settings,
              bool showProgress, int side, int32_t stride, int32_t rowsPerBlock,
              PageInProgress& page) {
-    if (!ModulePageStore().SelectSlot(side)) return kScanFileError;
+    if (!scan.Store.SelectSlot(side)) return kScanFileError;
     std::unique_ptr<OwnerDisabled> disabled;
     std::unique_ptr<RowProgress> progress;
     if (showProgress) {
         disabled = std::make_unique<OwnerDisabled>(owner);
-        if (AcquisitionUi* ui = CurrentAcquisitionUi())
-            progress = ui->OpenRowProgress(owner, settings.ScanMode, page.imageWidth, page.imageLength);
+        if (scan.Windows)
+            progress = scan.Windows->OpenRowProgress(owner, settings.ScanMode, page.imageWidth, page.imageLength);
     }
-    int result = ReadRowsOfSide(io, side, stride, rowsPerBlock, progress.get(), page);
+    int result = ReadRowsOfSide(scan, side, stride, rowsPerBlock, progress.get(), page);
     // The owner comes back before its progress window goes, so that the
     // activation returns to it.
     disabled.reset();
@@ -69,13 +69,10 @@ int ReadSide(const CWnd* owner, const ScannerIo& io, const ScanSettings& setting
 
 }  // namespace
 
-bool CheckPaper(const CWnd* owner) {
-    EngineHost* host = CurrentEngineHost();
-    if (!host) return false;
-    const ScannerIo& io = host->Scanner();
+bool CheckPaper(const ScanContext& scan, const CWnd* owner) {
+    const ScannerIo& io = scan.Io;
     if (io.IsCalibrationNeeded()) {
-        AcquisitionUi* ui = CurrentAcquisitionUi();
-        if (!ui || !ui->CalibrateBeforeScan(owner)) return false;
+        if (!scan.Windows || !scan.Windows->CalibrateBeforeScan(owner)) return false;
     }
     if (!io.IsPaperOn(false)) {
         if (Ask(owner, texts::InsertItemToScan, MB_OKCANCEL) != IDOK) return false;
@@ -86,23 +83,21 @@ bool CheckPaper(const CWnd* owner) {
     return true;
 }
 
-int PrescanPage(const CWnd* owner, const ScanSettings& settings, bool showProgress,
-                PageInProgress page) {
+int PrescanPage(const ScanContext& scan, const CWnd* owner, const ScanSettings& settings,
+                bool showProgress, PageInProgress page) {
     if (page.acquireResult != kScanOk) return page.acquireResult;
-    PageStore& store = ModulePageStore();
+    PageStore& store = scan.Store;
     if (store.HasRows()) return page.acquireResult;
-    EngineHost* host = CurrentEngineHost();
-    if (!host || StartPage(settings) != 0) return kScanScannerError;
+    if (scan.Sheet.Start(settings) != 0) return kScanScannerError;
 
     const int32_t stride = BytesPerLine(ScanModeBits(settings.ScanMode), page.imageWidth);
     const int32_t rowsPerBlock = LinesPerBlock(settings);
     int result = kScanOk;
     if (stride <= 0 || !store.SetRowBytes(stride)) result = kScanFileError;
     for (int side = 0; result == kScanOk && side < (settings.DoubleSided ? 2 : 1); ++side)
-        result = ReadSide(owner, host->Scanner(), settings, showProgress, side, stride, rowsPerBlock,
-                          page);
+        result = ReadSide(scan, owner, settings, showProgress, side, stride, rowsPerBlock, page);
     // Rows of a sheet that was not read whole are never served.
     if (result != kScanOk) store.ClearStore();
-    EndPage();
+    scan.Sheet.End();
     return result;
 }

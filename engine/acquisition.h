@@ -7,10 +7,11 @@
 #include <cstdint>
 
 class CWnd;
+struct ScanContext;
 
 // Calibrates first when the scanner asks for it, then asks for paper when
 // none is at the sensor; false when the user declined.
-bool CheckPaper(const CWnd* owner);
+bool CheckPaper(const ScanContext& scan, const CWnd* owner);
 
 // The page the scan is reading, as the data source holds it.
 struct PageInProgress {
@@ -19,9 +20,9 @@ struct PageInProgress {
     int32_t acquireResult;   // result of an earlier pre-scan of this sheet
 };
 
-// Reads the current sheet (both sides when DoubleSided) into the module's
-// page store and returns its ScanError. A failed pre-scan is not repeated and
-// one already done is not read again. On failure the store is emptied; the
+// Reads the current sheet (both sides when DoubleSided) into the page store
+// and returns its ScanError. A failed pre-scan is not repeated and one
+// already done is not read again. On failure the store is emptied; the
 // sheet is ended in every case.
-int PrescanPage(const CWnd* owner, const ScanSettings& settings, bool showProgress,
-                PageInProgress page);
+int PrescanPage(const ScanContext& scan, const CWnd* owner, const ScanSettings& settings,
+                bool showProgress, PageInProgress page);

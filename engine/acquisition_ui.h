@@ -1,7 +1,8 @@
 // What reading a sheet needs from the user interface: the calibration dialog,
 // the progress window that shows the page as it grows, and the bar shown
-// while a stored page is read back. The engine does not know the windows;
-// the data source registers the real ones, and tests may register their own.
+// while a stored page is read back. The engine does not know the windows:
+// its caller hands them down in the ScanContext (the data source its own,
+// tests theirs).
 #pragma once
 
 #include <cstdint>
@@ -44,5 +45,3 @@ protected:
     ~AcquisitionUi() = default;
 };
 
-void SetAcquisitionUi(AcquisitionUi* ui);
-AcquisitionUi* CurrentAcquisitionUi();

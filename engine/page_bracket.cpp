@@ -1,18 +1,8 @@
 #include "engine/page_bracket.h"
 
-#include "engine/engine_host.h"
 #include "engine/scanner_io.h"
 
 #include <algorithm>
-
-namespace {
-bool pageStarted = false;
-
-ScannerIo* Scanner() {
-    EngineHost* host = CurrentEngineHost();
-    return host ? &host->Scanner() : nullptr;
-}
-}  // namespace
 
 ScanSettings AdjustedForScanner(const ScanSettings& settings) {
     ScanSettings copy = settings;
@@ -24,21 +14,16 @@ ScanSettings AdjustedForScanner(const ScanSettings& settings) {
     return copy;
 }
 
-int StartPage(const ScanSettings& settings) {
-    if (pageStarted) return 0;
-    ScannerIo* io = Scanner();
-    if (!io || io->StartScanPage(AdjustedForScanner(settings)) == 0) return 1;
-    pageStarted = true;
+int PageBracket::Start(const ScanSettings& settings) {
+    if (started_) return 0;
+    if (io_.StartScanPage(AdjustedForScanner(settings)) == 0) return 1;
+    started_ = true;
     return 0;
 }
 
-int EndPage() {
-    if (!pageStarted) return 0;
-    pageStarted = false;
-    ScannerIo* io = Scanner();
-    if (!io) return 0;
-    io->EndScanPage();
-    return io->FeedPage();
+int PageBracket::End() {
+    if (!started_) return 0;
+    started_ = false;
+    io_.EndScanPage();
+    return io_.FeedPage();
 }
-
-bool IsPageStarted() { return pageStarted; }

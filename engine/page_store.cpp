@@ -146,7 +146,3 @@ const std::string& PageStore::FileName(int side) const {
     return slots_[side].fileName;
 }
 
-PageStore& ModulePageStore() {
-    static PageStore store;
-    return store;
-}

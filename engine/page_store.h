@@ -75,6 +75,3 @@ private:
     int32_t rowBytes_ = 0;
 };
 
-// The module's one store: created empty when first used, cleared and
-// destroyed when the module unloads.
-PageStore& ModulePageStore();

@@ -32,11 +32,11 @@ struct SectionName {
 
 }  // namespace
 
-bool LoadPreset(int n, ScanSettings* record) {
+bool LoadPreset(int n, ScanSettings* record, const Negotiation& negotiated) {
     if (!ValidPreset(n)) return false;
     SectionName section(n);
     if (ProfileInt(section.text, "DPI", 0) != 0) {
-        LoadSettings(section.text, record);
+        LoadSettings(section.text, record, negotiated);
         return true;
     }
     return DefaultPreset(n, record);

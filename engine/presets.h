@@ -6,9 +6,9 @@
 
 constexpr int kPresetCount = 5;
 
-// Preset `n` as stored, or its built-in values when it was never stored.
-// False (record untouched) for a number outside 0..4.
-bool LoadPreset(int n, ScanSettings* record);
+// Preset `n` as stored (read as LoadSettings does), or its built-in values
+// when it was never stored. False (record untouched) for a number outside 0..4.
+bool LoadPreset(int n, ScanSettings* record, const Negotiation& negotiated);
 bool SavePreset(int n, const ScanSettings* record);
 // An administrator can lock a preset by writing a non-zero "Locked".
 bool IsPresetLocked(int n);

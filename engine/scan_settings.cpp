@@ -16,7 +16,7 @@ bool InRange(int value, int low, int high) { return value >= low && value <= hig
 
 }  // namespace
 
-bool LoadSettings(const char* section, ScanSettings* record) {
+bool LoadSettings(const char* section, ScanSettings* record, const Negotiation& negotiated) {
     if (!record) return false;
     std::memset(record, 0, sizeof *record);
 
@@ -26,7 +26,7 @@ bool LoadSettings(const char* section, ScanSettings* record) {
                            : kScanModeBlackWhite;
 
     int16_t dpi = ReadField(section, "DPI", kDefaultResolution);
-    record->DPI = IsAllowedResolution(dpi) ? dpi : kDefaultResolution;
+    record->DPI = negotiated.IsAllowedResolution(dpi) ? dpi : kDefaultResolution;
 
     record->DetectEOP = ReadField(section, "DetectEOP", 0);
     record->Filter = ReadField(section, "Filter", 0);

@@ -2,6 +2,8 @@
 // scanner I/O library. Reserved words carry nothing and must stay zero.
 #pragma once
 
+#include "engine/negotiation_state.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -66,9 +68,10 @@ constexpr int kMinFrameWidth = 50;
 // The operations below do nothing with a null record.
 
 // Zero-fills the record and reads the fourteen keys of `section`, replacing
-// missing, corrupt and out-of-range values by their defaults. Returns whether
-// the stored frame had to be changed to fit the limits.
-bool LoadSettings(const char* section, ScanSettings* record);
+// missing, corrupt and out-of-range values (a resolution `negotiated` does
+// not allow among them) by their defaults. Returns whether the stored frame
+// had to be changed to fit the limits.
+bool LoadSettings(const char* section, ScanSettings* record, const Negotiation& negotiated);
 // Writes the fourteen keys of the record to `section`.
 void SaveSettings(const char* section, const ScanSettings* record);
 // Stores the requested frame within the limits; returns whether any value changed.

@@ -3,11 +3,11 @@
 #include "engine/acquisition_ui.h"
 #include "engine/bitmap_file.h"
 #include "engine/block_reader.h"
-#include "engine/engine_host.h"
 #include "engine/lines_per_block.h"
 #include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
+#include "engine/scan_context.h"
 #include "engine/pixel_rows.h"
 #include "engine/scan_error.h"
 #include "engine/scanner_io.h"
@@ -122,19 +122,18 @@ int WriteBlocks(HANDLE file, Source& source, const BitmapPage& page, int bits, i
 }
 
 // Fills the pixel area of the open, pre-sized file from the chosen source.
-int FillBitmap(HANDLE file, bool fromStore, const CWnd* owner, const ScanSettings& settings,
-               bool showProgress, const BitmapPage& page, int side) {
+int FillBitmap(const ScanContext& scan, HANDLE file, bool fromStore, const CWnd* owner,
+               const ScanSettings& settings, bool showProgress, const BitmapPage& page, int side) {
     const int bits = ScanModeBits(settings.ScanMode);
     const int32_t stride = BytesPerLine(bits, page.width);
-    PageStore& store = ModulePageStore();
-    EngineHost* host = CurrentEngineHost();
+    PageStore& store = scan.Store;
     if (fromStore) {
         if (!store.SelectSlot(side)) return kScanFileError;
         // Rows stored for another width would be cut at the wrong places; a
         // slot read before starts again at its first row.
         if (page.length > 0 && (store.RowBytes() != stride || store.Rewind() != kPageStoreOk))
             return kScanFileError;
-    } else if (!host || StartPage(settings) != 0) {
+    } else if (scan.Sheet.Start(settings) != 0) {
         return kScanScannerError;
     }
 
@@ -146,7 +145,7 @@ int FillBitmap(HANDLE file, bool fromStore, const CWnd* owner, const ScanSetting
     auto openWindows = [&]() {
         if (!showProgress) return;
         windows.disabled = std::make_unique<OwnerDisabled>(owner);
-        if (AcquisitionUi* ui = CurrentAcquisitionUi()) {
+        if (AcquisitionUi* ui = scan.Windows) {
             if (fromStore)
                 windows.bar = ui->OpenBarProgress(owner);
             else
@@ -160,15 +159,15 @@ int FillBitmap(HANDLE file, bool fromStore, const CWnd* owner, const ScanSetting
         source.ShowProgress(windows);
         return WriteBlocks(file, source, page, bits, stride, rowsPerBlock);
     }
-    ScannerRows source(host->Scanner(), page.width, side, stride, rowsPerBlock);
+    ScannerRows source(scan.Io, page.width, side, stride, rowsPerBlock);
     if (!source.Ready()) return kScanOutOfMemory;
     openWindows();
     source.ShowProgress(windows);
     return WriteBlocks(file, source, page, bits, stride, rowsPerBlock);
 }
 
-int WriteBitmap(bool fromStore, const CWnd* owner, const char* path, const ScanSettings& settings,
-                bool showProgress, const BitmapPage& page, int side) {
+int WriteBitmap(const ScanContext& scan, bool fromStore, const CWnd* owner, const char* path,
+                const ScanSettings& settings, bool showProgress, const BitmapPage& page, int side) {
     const int created =
         CreateBitmapFile(path, ScanModeBits(settings.ScanMode), settings.DPI, page.width, page.length);
     if (created < 0) return kScanOutOfMemory;
@@ -176,7 +175,7 @@ int WriteBitmap(bool fromStore, const CWnd* owner, const char* path, const ScanS
 
     UniqueHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    int result = file ? FillBitmap(file.Get(), fromStore, owner, settings, showProgress, page, side)
+    int result = file ? FillBitmap(scan, file.Get(), fromStore, owner, settings, showProgress, page, side)
                       : kScanFileError;
     if (file && !CloseHandle(file.Release()) && result == kScanOk) result = kScanFileError;
     // A page that was not written whole is no image; under the application's
@@ -191,29 +190,30 @@ int BitmapSide(const ScanSettings& settings, int32_t pendingXfers) {
     return settings.DoubleSided && pendingXfers % 2 != 0 ? 1 : 0;
 }
 
-int ScanToBitmapFile(bool fromStore, const CWnd* owner, const char* path,
+int ScanToBitmapFile(const ScanContext& scan, bool fromStore, const CWnd* owner, const char* path,
                      const ScanSettings& settings, bool showProgress, const BitmapPage& page) {
     const int side = BitmapSide(settings, page.pendingXfers);
-    const int result = WriteBitmap(fromStore, owner, path, settings, showProgress, page, side);
+    const int result = WriteBitmap(scan, fromStore, owner, path, settings, showProgress, page, side);
     // The back of the same sheet follows: neither the sheet nor the store is closed.
     if (result == kScanOk && settings.DoubleSided && side == 0) return kScanOk;
     if (fromStore)
-        ModulePageStore().ClearStore();
+        scan.Store.ClearStore();
     else
-        EndPage();
+        scan.Sheet.End();
     return result;
 }
 
-int WriteTransferBitmap(const CWnd* owner, const char* path, const ScanSettings& settings,
-                        bool showProgress, PageInProgress page, int32_t pendingXfers) {
+int WriteTransferBitmap(const ScanContext& scan, const CWnd* owner, const char* path,
+                        const ScanSettings& settings, bool showProgress, PageInProgress page,
+                        int32_t pendingXfers) {
     if (settings.DetectEOP) {
-        const int result = PrescanPage(owner, settings, showProgress, page);
+        const int result = PrescanPage(scan, owner, settings, showProgress, page);
         if (result != kScanOk) return result;
-        return ScanToBitmapFile(true, owner, path, settings, showProgress,
+        return ScanToBitmapFile(scan, true, owner, path, settings, showProgress,
                                 BitmapPage{page.imageWidth, page.imageLength, pendingXfers});
     }
-    const int result = ScanToBitmapFile(false, owner, path, settings, showProgress,
+    const int result = ScanToBitmapFile(scan, false, owner, path, settings, showProgress,
                                         BitmapPage{page.imageWidth, page.imageLength, pendingXfers});
-    if (EngineHost* host = CurrentEngineHost()) host->Scanner().EndScan();
+    scan.Io.EndScan();
     return result;
 }

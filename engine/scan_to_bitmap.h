@@ -29,7 +29,7 @@ int BitmapSide(const ScanSettings& settings, int32_t pendingXfers);
 // the file is deleted and the sheet is ended (or the store emptied); on
 // success so it is too, except after the front of a double-sided sheet,
 // whose back follows.
-int ScanToBitmapFile(bool fromStore, const CWnd* owner, const char* path,
+int ScanToBitmapFile(const ScanContext& scan, bool fromStore, const CWnd* owner, const char* path,
                      const ScanSettings& settings, bool showProgress, const BitmapPage& page);
 
 // The bitmap of a native or file transfer. With DetectEOP the sheet is
@@ -37,5 +37,6 @@ int ScanToBitmapFile(bool fromStore, const CWnd* owner, const char* path,
 // bitmap is written from there; otherwise it is written straight from the
 // scanner and the scan is ended with IO_EndScan afterwards. The result is
 // what the data source keeps as AcquireResult.
-int WriteTransferBitmap(const CWnd* owner, const char* path, const ScanSettings& settings,
-                        bool showProgress, PageInProgress page, int32_t pendingXfers);
+int WriteTransferBitmap(const ScanContext& scan, const CWnd* owner, const char* path,
+                        const ScanSettings& settings, bool showProgress, PageInProgress page,
+                        int32_t pendingXfers);

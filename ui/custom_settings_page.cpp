@@ -197,20 +197,20 @@ void CustomSettingsPage::SetTexts() {
 
 void CustomSettingsPage::DisableUnavailableChoices() {
     // An application that wants one transfer gets one side.
-    if (XferCount == 1) {
+    if (context_.Negotiated.XferCount == 1) {
         EnableWindow(Item(IDC_CUSTOM_TWO_SIDES), FALSE);
         settings_.DoubleSided = 0;
     }
     const int modeIds[kPixelTypeCount] = {IDC_CUSTOM_BLACK_WHITE, IDC_CUSTOM_GRAYSCALE,
                                           IDC_CUSTOM_COLOR};
     for (int type = 0; type < kPixelTypeCount; ++type)
-        if (!AllowedPixelTypes[type]) EnableWindow(Item(modeIds[type]), FALSE);
+        if (!context_.Negotiated.AllowedPixelTypes[type]) EnableWindow(Item(modeIds[type]), FALSE);
 }
 
 void CustomSettingsPage::FillLists() {
     HWND resolution = Item(IDC_CUSTOM_RESOLUTION);
     for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i) {
-        if (!AllowedResolutions[i]) continue;
+        if (!context_.Negotiated.AllowedResolutions[i]) continue;
         char text[16];
         snprintf(text, sizeof text, "%d", ResolutionList[i]);
         SendMessageA(resolution, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
@@ -339,7 +339,7 @@ void CustomSettingsPage::OnPreviewButton() {
     }
     // The scanner dialog must not feed the sheet on while it is scanned.
     if (sheet) SendMessageA(sheet, kFeedPollingMessage, 0, 0);
-    MakePreviewScan(*this, context_.Io, settings_, path);
+    MakePreviewScan(*this, context_.Scan, settings_, path);
     if (sheet) SendMessageA(sheet, kFeedPollingMessage, 1, 0);
     if (preview_) preview_->Refresh(kRefreshReload);
 }

@@ -14,8 +14,9 @@
 #include <cstring>
 #include <string>
 
-PresetEditDialog::PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current)
-    : CDialog(IDD_PRESET_EDIT, owner), preset_(preset), current_(current) {}
+PresetEditDialog::PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current,
+                                   const Negotiation& negotiated)
+    : CDialog(IDD_PRESET_EDIT, owner), preset_(preset), current_(current), negotiated_(negotiated) {}
 
 bool PresetEditDialog::OnInitDialog() {
     const LanguageId language = GetLanguage();
@@ -55,13 +56,13 @@ bool PresetEditDialog::OnInitDialog() {
 
     HWND resolutions = Item(IDC_PRESET_EDIT_RESOLUTION);
     for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i) {
-        if (!AllowedResolutions[i]) continue;
+        if (!negotiated_.AllowedResolutions[i]) continue;
         char number[16];
         std::snprintf(number, sizeof number, "%d", ResolutionList[i]);
         SendMessageA(resolutions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(number));
     }
 
-    if (!LoadPreset(preset_, &working_)) DefaultPreset(0, &working_);
+    if (!LoadPreset(preset_, &working_, negotiated_)) DefaultPreset(0, &working_);
     ShowPreset();
     return true;
 }

@@ -3,6 +3,7 @@
 // preset, Cancel leaves it as it was.
 #pragma once
 
+#include "engine/negotiation_state.h"
 #include "engine/scan_settings.h"
 #include "framework/dialog.h"
 #include "ui/hover_button.h"
@@ -10,8 +11,9 @@
 class PresetEditDialog : public CDialog {
 public:
     // `current` is the data source's current settings, only read (by "Copy
-    // from Custom Settings").
-    PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current);
+    // from Custom Settings"); the resolutions offered are those `negotiated`
+    // allows.
+    PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current, const Negotiation& negotiated);
 
     const ScanSettings& Working() const { return working_; }
 
@@ -26,6 +28,7 @@ private:
 
     int preset_;
     const ScanSettings& current_;
+    const Negotiation& negotiated_;
     ScanSettings working_{};
     CHoverButtonEx icon_;
     bool hasUserDefined_ = false;

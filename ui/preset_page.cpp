@@ -39,7 +39,7 @@ void PresetPage::DescribePresets(int n) {
     for (int preset = 0; preset < kPresetCount; ++preset) {
         if (n >= 0 && preset != n) continue;
         ScanSettings scratch{};
-        if (!LoadPreset(preset, &scratch)) continue;
+        if (!LoadPreset(preset, &scratch, context_.Negotiated)) continue;
         std::string description, part;
         if (preset == 0) {
             LoadText(language, texts::RepeatLastScan, part);
@@ -89,7 +89,7 @@ bool PresetPage::OnNotify(const NMHDR& header, LRESULT& result) {
         MessageBeep(0);
         return true;
     }
-    PresetEditDialog dialog(this, n, context_.Settings);
+    PresetEditDialog dialog(this, n, context_.Settings, context_.Negotiated);
     if (dialog.DoModal() == IDOK) DescribePresets(n);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/preview_scan.h"
 
 #include "engine/acquisition.h"
+#include "engine/scan_context.h"
 #include "engine/scan_error.h"
 #include "engine/scan_to_bitmap.h"
 #include "engine/scanner_io.h"
@@ -44,9 +45,10 @@ ScanSettings PreviewScanSettings(const ScanSettings& current) {
     return preview;
 }
 
-PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScannerIo& io,
+PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScanContext& scan,
                                    const ScanSettings& current, const std::string& previewPath) {
-    if (!CheckPaper(&owner)) return kPreviewDeclined;
+    const ScannerIo& io = scan.Io;
+    if (!CheckPaper(scan, &owner)) return kPreviewDeclined;
     if (!io.StartScan()) {
         owner.MessageBox(CurrentText(texts::ScannerNotReady), kProductCaption, MB_OK);
         return kPreviewNoScanner;
@@ -67,7 +69,7 @@ PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScannerIo& io,
     int result;
     {
         CWaitCursor wait;
-        result = ScanToBitmapFile(false, &owner, temporary.c_str(), preview, false, page);
+        result = ScanToBitmapFile(scan, false, &owner, temporary.c_str(), preview, false, page);
     }
     io.EndScan();
     if (result != kScanOk) {

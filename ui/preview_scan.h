@@ -9,7 +9,7 @@
 #include <string>
 
 class CWnd;
-class ScannerIo;
+struct ScanContext;
 
 // What a preview scan did.
 enum PreviewScanOutcome : int {
@@ -24,8 +24,9 @@ enum PreviewScanOutcome : int {
 // right and bottom edges.
 ScanSettings PreviewScanSettings(const ScanSettings& current);
 
-// Runs the preview scan into `previewPath`; every message box is owned by `owner`.
-PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScannerIo& io,
+// Runs the preview scan with `scan` into `previewPath`; every message box is
+// owned by `owner`.
+PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScanContext& scan,
                                    const ScanSettings& current, const std::string& previewPath);
 
 // Whether the preview file exists and can be read.

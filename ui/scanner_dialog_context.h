@@ -1,8 +1,12 @@
 // What the scanner dialog and its pages work on, handed to them by the data
 // source when it shows the dialog: the current settings (edited in place),
 // the scanner, the mode of the display, the profile section of the calling
-// application and the window that owns the dialog.
+// application, the window that owns the dialog, what its scans read with and
+// what the application negotiated.
 #pragma once
+
+#include "engine/negotiation_state.h"
+#include "engine/scan_context.h"
 
 #include <cstdint>
 
@@ -21,4 +25,6 @@ struct ScannerDialogContext {
     int32_t UiMode;
     const char* SectionName;  // profile section of the application; never null
     const CWnd* Host;         // owner of the dialog; may be unbound
+    ScanContext Scan;         // what the dialog's scans (the preview) read with
+    const Negotiation& Negotiated;  // what the application allowed
 };

@@ -153,7 +153,7 @@ void ScannerSheet::OnScanRequest() {
 
 void ScannerSheet::ScanWithCustomSettings() {
     // In settings-only mode nothing is scanned, so no paper is needed.
-    if (context_.UiMode != kUiModeSettingsOnly && !CheckPaper(&custom_)) return;
+    if (context_.UiMode != kUiModeSettingsOnly && !CheckPaper(context_.Scan, &custom_)) return;
     SaveSettings(context_.SectionName, &context_.Settings);
     SavePreset(0, &context_.Settings);
     WriteProfileInt(context_.SectionName, kStartPageKey, kCustomSettingsPageIndex);
@@ -167,11 +167,11 @@ void ScannerSheet::ScanWithPreset() {
         return;
     }
     if (context_.UiMode == kUiModeSettingsOnly) {
-        LoadPreset(n, &context_.Settings);
+        LoadPreset(n, &context_.Settings, context_.Negotiated);
         SaveSettings(context_.SectionName, &context_.Settings);
     } else {
-        if (!CheckPaper(&presets_)) return;
-        LoadPreset(n, &context_.Settings);
+        if (!CheckPaper(context_.Scan, &presets_)) return;
+        LoadPreset(n, &context_.Settings, context_.Negotiated);
     }
     // Preset 0 is the last scan; it is not rewritten with itself.
     if (n != 0) SavePreset(0, &context_.Settings);

@@ -16,16 +16,8 @@ namespace {
 
 class Setters : public testing::Test {
 protected:
-    void SetUp() override {
-        savedLastSetSize_ = LastSetSize;
-        ResetNegotiation();
-    }
-    void TearDown() override {
-        ResetNegotiation();
-        LastSetSize = savedLastSetSize_;
-    }
     ScanSettings settings_{};
-    uint16_t savedLastSetSize_ = 0;
+    Negotiation negotiated_;
 };
 
 TEST_F(Setters, ResolutionIsTheNearestAllowedEntryEarlierOnATie) {
@@ -35,29 +27,29 @@ TEST_F(Setters, ResolutionIsTheNearestAllowedEntryEarlierOnATie) {
     } cases[] = {{75, 75},   {250, 200}, {251, 300}, {260, 300}, {1200, 600}, {0, 75},
                  {-32768, 75}, {32767, 600}, {125, 100}, {450, 400}, {550, 500}};
     for (const auto& c : cases) {
-        SetResolution(settings_, c.asked);
+        SetResolution(settings_, negotiated_, c.asked);
         EXPECT_EQ(c.chosen, settings_.DPI) << c.asked;
     }
 }
 
 TEST_F(Setters, ResolutionFallsBackTo75WhenNothingIsAllowed) {
-    for (bool& allowed : AllowedResolutions) allowed = false;
-    SetResolution(settings_, 600);
+    for (bool& allowed : negotiated_.AllowedResolutions) allowed = false;
+    SetResolution(settings_, negotiated_, 600);
     EXPECT_EQ(75, settings_.DPI);
-    AllowedResolutions[7] = true;  // 600 only
-    SetResolution(settings_, 75);
+    negotiated_.AllowedResolutions[7] = true;  // 600 only
+    SetResolution(settings_, negotiated_, 75);
     EXPECT_EQ(600, settings_.DPI);
 }
 
 TEST_F(Setters, PixelTypeFallsBackToTheHighestAllowed) {
-    AllowedPixelTypes[TWPT_BW] = false;
-    SetPixelType(settings_, TWPT_BW);
+    negotiated_.AllowedPixelTypes[TWPT_BW] = false;
+    SetPixelType(settings_, negotiated_, TWPT_BW);
     EXPECT_EQ(kScanModeColor, settings_.ScanMode);
-    AllowedPixelTypes[TWPT_RGB] = false;
-    SetPixelType(settings_, TWPT_PALETTE);
+    negotiated_.AllowedPixelTypes[TWPT_RGB] = false;
+    SetPixelType(settings_, negotiated_, TWPT_PALETTE);
     EXPECT_EQ(kScanModeGray, settings_.ScanMode);
-    AllowedPixelTypes[TWPT_GRAY] = false;
-    SetPixelType(settings_, TWPT_GRAY);
+    negotiated_.AllowedPixelTypes[TWPT_GRAY] = false;
+    SetPixelType(settings_, negotiated_, TWPT_GRAY);
     EXPECT_EQ(kScanModeBlackWhite, settings_.ScanMode);
 }
 
@@ -89,20 +81,20 @@ TEST_F(Setters, ToneValuesClampBeforeDividing) {
 
 TEST_F(Setters, PaperSizeStoresTheRowFrameAndTheCode) {
     settings_.Top = 5;
-    ASSERT_TRUE(SetSupportedSize(settings_, TWSS_A5));
+    ASSERT_TRUE(SetSupportedSize(settings_, negotiated_, TWSS_A5));
     EXPECT_EQ(0, settings_.Top);
     EXPECT_EQ(0, settings_.Left);
     EXPECT_EQ(827, settings_.Bottom);
     EXPECT_EQ(583, settings_.Right);
-    EXPECT_EQ(TWSS_A5, LastSetSize);
+    EXPECT_EQ(TWSS_A5, negotiated_.LastSetSize);
 }
 
 TEST_F(Setters, UnknownPaperSizeChangesNothing) {
-    ASSERT_TRUE(SetSupportedSize(settings_, TWSS_A6));
+    ASSERT_TRUE(SetSupportedSize(settings_, negotiated_, TWSS_A6));
     const ScanSettings before = settings_;
-    EXPECT_FALSE(SetSupportedSize(settings_, TWSS_B5LETTER));
+    EXPECT_FALSE(SetSupportedSize(settings_, negotiated_, TWSS_B5LETTER));
     EXPECT_EQ(0, std::memcmp(&before, &settings_, sizeof before));
-    EXPECT_EQ(TWSS_A6, LastSetSize);
+    EXPECT_EQ(TWSS_A6, negotiated_.LastSetSize);
 }
 
 TEST(Fix32Conversions, TruncationRoundingAndThreshold) {

@@ -71,23 +71,21 @@ TEST(CapabilityTable, PaperSizesAreTheTableRowsInOrder) {
 }
 
 TEST(CapabilityTable, CurrentPaperSizeIsTheRowOfTheFrame) {
-    const uint16_t saved = LastSetSize;
-    LastSetSize = 0xFFFF;
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
-    EXPECT_EQ(TWSS_USLEGAL, CurrentPaperSize(Frame(0, 0, 1400, 850)));
-    EXPECT_EQ(TWSS_A4LETTER, CurrentPaperSize(Frame(0, 0, 1169, 827)));
-    EXPECT_EQ(TWSS_BUSINESSCARD, CurrentPaperSize(Frame(0, 0, 217, 354)));
+    Negotiation negotiated;
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
+    EXPECT_EQ(TWSS_USLEGAL, CurrentPaperSize(Frame(0, 0, 1400, 850), negotiated));
+    EXPECT_EQ(TWSS_A4LETTER, CurrentPaperSize(Frame(0, 0, 1169, 827), negotiated));
+    EXPECT_EQ(TWSS_BUSINESSCARD, CurrentPaperSize(Frame(0, 0, 217, 354), negotiated));
     // The same size away from the corner is no paper size.
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(10, 0, 1110, 850)));
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1000, 800)));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(10, 0, 1110, 850), negotiated));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1000, 800), negotiated));
     // The whole area before and after an application chose it.
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864)));
-    LastSetSize = TWSS_NONE;
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864)));
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
-    LastSetSize = TWSS_A4LETTER;
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850)));
-    LastSetSize = saved;
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864), negotiated));
+    negotiated.LastSetSize = TWSS_NONE;
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864), negotiated));
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
+    negotiated.LastSetSize = TWSS_A4LETTER;
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
 }
 
 // The operations in process, on an open source whose restrictions the test sets.
@@ -95,7 +93,7 @@ class CapabilityAnswers : public testing::Test {
 protected:
     void SetUp() override {
         CDataSourceApp& app = TheApp();
-        ResetNegotiation();
+        TheApp().Negotiated.Reset();
         app.State = 4;
         app.DeviceOnline = 0;
         app.Settings = Frame(0, 0, 1100, 850);
@@ -106,7 +104,7 @@ protected:
         app.SetCondition(TWCC_SUCCESS);
     }
     void TearDown() override {
-        ResetNegotiation();
+        TheApp().Negotiated.Reset();
         TheApp().State = 3;
     }
     TW_UINT16 Ask(TW_UINT16 msg, TW_CAPABILITY& cap) {
@@ -120,25 +118,25 @@ protected:
 };
 
 TEST_F(CapabilityAnswers, RestrictedPixelTypesListOnlyTheAllowedOnes) {
-    AllowedPixelTypes[TWPT_BW] = false;
+    TheApp().Negotiated.AllowedPixelTypes[TWPT_BW] = false;
     TheApp().Settings.ScanMode = kScanModeGray;
     // Black-and-white no longer allowed: the first listed type is the default.
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {1, 2}, 0, 0), Get(ICAP_PIXELTYPE));
     TheApp().Settings.ScanMode = kScanModeColor;
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {1, 2}, 1, 0), Get(ICAP_PIXELTYPE));
 
-    AllowedPixelTypes[TWPT_BW] = true;
-    AllowedPixelTypes[TWPT_GRAY] = false;
+    TheApp().Negotiated.AllowedPixelTypes[TWPT_BW] = true;
+    TheApp().Negotiated.AllowedPixelTypes[TWPT_GRAY] = false;
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 2}, 1, 0), Get(ICAP_PIXELTYPE));
 
-    AllowedPixelTypes[TWPT_BW] = AllowedPixelTypes[TWPT_RGB] = false;
+    TheApp().Negotiated.AllowedPixelTypes[TWPT_BW] = TheApp().Negotiated.AllowedPixelTypes[TWPT_RGB] = false;
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {}, 0, 0), Get(ICAP_PIXELTYPE));
 }
 
 TEST_F(CapabilityAnswers, RestrictedResolutionsListOnlyTheAllowedOnes) {
     for (int i = 0; i < kResolutionCount; ++i) {
         const int dpi = ResolutionList[i];
-        AllowedResolutions[i] = dpi >= 100 && dpi <= 400 && dpi != 150;
+        TheApp().Negotiated.AllowedResolutions[i] = dpi >= 100 && dpi <= 400 && dpi != 150;
     }
     TheApp().Settings.DPI = 200;
     const Bytes expected = Enumeration32Bytes(
@@ -147,7 +145,7 @@ TEST_F(CapabilityAnswers, RestrictedResolutionsListOnlyTheAllowedOnes) {
     EXPECT_EQ(expected, Get(ICAP_YRESOLUTION));
 
     // Without 300 among them the default falls on the first item.
-    AllowedResolutions[4] = false;
+    TheApp().Negotiated.AllowedResolutions[4] = false;
     EXPECT_EQ(Enumeration32Bytes(TWTY_FIX32, {FixWord(100), FixWord(200), FixWord(400)}, 1, 0),
               Get(ICAP_XRESOLUTION));
 }
@@ -159,21 +157,21 @@ TEST_F(CapabilityAnswers, UnknownScanModeCountsAsBlackAndWhite) {
 }
 
 TEST_F(CapabilityAnswers, WholeAreaFrameListsSizeNoneAsCurrent) {
-    const uint16_t saved = LastSetSize;
+    const uint16_t saved = TheApp().Negotiated.LastSetSize;
     TheApp().Settings = Frame(0, 0, 1400, 864);
     for (uint16_t last : {uint16_t{0xFFFF}, uint16_t{0}}) {
-        LastSetSize = last;
+        TheApp().Negotiated.LastSetSize = last;
         EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 3, 4, 1, 29, 5, 13, 53}, 0, 1),
                   Get(ICAP_SUPPORTEDSIZES));
     }
-    LastSetSize = saved;
+    TheApp().Negotiated.LastSetSize = saved;
 }
 
 TEST_F(CapabilityAnswers, NegotiatedValuesAreReported) {
-    XferMech = TWSX_MEMORY;
-    PixelFlavor = TWPF_VANILLA;
-    XferCount = 3;
-    ShowIndicators = FALSE;
+    TheApp().Negotiated.XferMech = TWSX_MEMORY;
+    TheApp().Negotiated.PixelFlavor = TWPF_VANILLA;
+    TheApp().Negotiated.XferCount = 3;
+    TheApp().Negotiated.ShowIndicators = FALSE;
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 1, 2}, 2, 0), Get(ICAP_XFERMECH));
     EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 1}, 1, 0), Get(ICAP_PIXELFLAVOR));
     EXPECT_EQ(OneValueBytes(TWTY_INT16, 3), Get(CAP_XFERCOUNT));

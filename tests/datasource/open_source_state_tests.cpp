@@ -90,19 +90,19 @@ TEST_F(OpenSourceState, OpenLoadsTheApplicationsSettingsAndResetsNegotiation) {
     WritePrivateProfileStringA("SCANPDFPRO", "ScanMode", "4", ProfileInDataFolder().c_str());
     WritePrivateProfileStringA("SCANPDFPRO", "DPI", "150", ProfileInDataFolder().c_str());
     WritePrivateProfileStringA("OTHERAPP", "DPI", "600", ProfileInDataFolder().c_str());
-    XferMech = 2;
-    XferFileName = "C:\\elsewhere.bmp";
-    AllowedResolutions[2] = false;
-    LastSetSize = 4;
+    TheApp().Negotiated.XferMech = 2;
+    TheApp().Negotiated.XferFileName = "C:\\elsewhere.bmp";
+    TheApp().Negotiated.AllowedResolutions[2] = false;
+    TheApp().Negotiated.LastSetSize = 4;
     ASSERT_EQ(TWRC_SUCCESS, Open());
     EXPECT_EQ(4, app().Settings.ScanMode);
     EXPECT_EQ(150, app().Settings.DPI);
-    EXPECT_EQ(0, XferMech);
-    EXPECT_EQ("TWAIN.BMP", XferFileName);
-    EXPECT_TRUE(AllowedResolutions[2]);
-    EXPECT_EQ(4, LastSetSize);  // kept across opens
-    EXPECT_EQ(-1, XferCount);
-    EXPECT_EQ(1, ShowIndicators);
+    EXPECT_EQ(0, TheApp().Negotiated.XferMech);
+    EXPECT_EQ("TWAIN.BMP", TheApp().Negotiated.XferFileName);
+    EXPECT_TRUE(TheApp().Negotiated.AllowedResolutions[2]);
+    EXPECT_EQ(4, TheApp().Negotiated.LastSetSize);  // kept across opens
+    EXPECT_EQ(-1, TheApp().Negotiated.XferCount);
+    EXPECT_EQ(1, TheApp().Negotiated.ShowIndicators);
 }
 
 TEST_F(OpenSourceState, ScannerThatCannotBeOpenedDoesNotFailTheOpen) {

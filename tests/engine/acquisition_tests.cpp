@@ -68,8 +68,8 @@ protected:
         ASSERT_TRUE(control_->Valid());
         control_->reset();
         ResetPaperCache();
-        SetAcquisitionUi(&ui_);
-        LoadSettings("NONE", &current_);
+        windows_ = &ui_;
+        LoadSettings("NONE", &current_, negotiated_);
         current_.ScanMode = kScanModeGray;
         current_.DPI = 100;
         current_.DetectEOP = 1;
@@ -77,19 +77,19 @@ protected:
         length_ = 1100;
     }
     void TearDown() override {
-        SetAcquisitionUi(nullptr);
-        ModulePageStore().ClearStore();
-        EndPage();
+        windows_ = nullptr;
+        store_.ClearStore();
+        sheet_.End();
         io_.Close();
         ResetPaperCache();
         ResetLanguageCacheForTesting();
         ProfileFixture::TearDown();
     }
     int Prescan(int32_t acquireResult = 0, bool showProgress = true, const CWnd* owner = nullptr) {
-        return PrescanPage(owner, current_, showProgress, PageInProgress{width_, length_, acquireResult});
+        return PrescanPage(Context(), owner, current_, showProgress, PageInProgress{width_, length_, acquireResult});
     }
     std::vector<uint8_t> StoredRows(int side) {
-        PageStore& store = ModulePageStore();
+        PageStore& store = store_;
         std::vector<uint8_t> rows(static_cast<size_t>(store.LineCount(side)) * store.RowBytes());
         store.SelectSlot(side);
         store.Rewind();
@@ -111,17 +111,17 @@ TEST_F(AcquisitionTest, PrescanFindsTheEndOfAShortSheetAndStoresExactlyItsRows) 
     ASSERT_EQ(kScanOk, Prescan());
     EXPECT_EQ(500, length_);
     EXPECT_EQ(850, width_);
-    EXPECT_EQ(500, ModulePageStore().LineCount(0));
+    EXPECT_EQ(500, store_.LineCount(0));
     EXPECT_EQ(500, ui_.rowsShown);
     EXPECT_EQ(1100, ui_.lengthAnnounced);
     EXPECT_EQ(0, ui_.barsOpened);
     // The sheet left the scanner.
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
 
     // The second, identical sheet read straight from the scanner gives the same rows.
     const std::vector<uint8_t> stored = StoredRows(0);
-    ASSERT_EQ(0, StartPage(current_));
+    ASSERT_EQ(0, sheet_.Start(current_));
     std::vector<uint8_t> direct(stored.size());
     const int32_t stride = BytesPerLine(8, 850);
     for (int32_t row = 0; row < 500;) {
@@ -136,15 +136,15 @@ TEST_F(AcquisitionTest, SheetLongerThanTheFrameKeepsTheFrameLength) {
     control_->configure("sheet_length", "1400");
     ASSERT_EQ(kScanOk, Prescan(0, false));
     EXPECT_EQ(1100, length_);
-    EXPECT_EQ(1100, ModulePageStore().LineCount(0));
+    EXPECT_EQ(1100, store_.LineCount(0));
     EXPECT_EQ(0, ui_.blocks);
 }
 
 TEST_F(AcquisitionTest, BothSidesAreStoredWhenDoubleSided) {
     current_.DoubleSided = 1;
     ASSERT_EQ(kScanOk, Prescan());
-    EXPECT_EQ(1100, ModulePageStore().LineCount(0));
-    EXPECT_EQ(1100, ModulePageStore().LineCount(1));
+    EXPECT_EQ(1100, store_.LineCount(0));
+    EXPECT_EQ(1100, store_.LineCount(1));
     EXPECT_NE(StoredRows(0), StoredRows(1));
 }
 
@@ -159,38 +159,38 @@ TEST_F(AcquisitionTest, AFailedPrescanIsNotRepeatedAndADoneOneIsNotReadAgain) {
 TEST_F(AcquisitionTest, RefusedSheetIsAScannerError) {
     control_->configure("page_start_fails", "1");
     EXPECT_EQ(kScanScannerError, Prescan());
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
 }
 
 TEST_F(AcquisitionTest, FailingBlockEmptiesTheStoreAndEndsTheSheet) {
     control_->configure("block_fails_after_rows", "300");
     EXPECT_EQ(kScanScannerError, Prescan());
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
 }
 
 TEST_F(AcquisitionTest, AFewEmptyAnswersAreAskedAgain) {
     control_->configure("empty_blocks", "25");
     EXPECT_EQ(kScanOk, Prescan());
-    EXPECT_EQ(1100, ModulePageStore().LineCount(0));
+    EXPECT_EQ(1100, store_.LineCount(0));
 }
 
 TEST_F(AcquisitionTest, AScannerThatNeverDeliversFailsInsteadOfHanging) {
     control_->configure("empty_blocks", "1000000");
     EXPECT_EQ(kScanScannerError, Prescan());
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
 }
 
 TEST_F(AcquisitionTest, CancelInTheProgressWindowStopsTheSheet) {
     ui_.cancelAtBlock = 2;
     EXPECT_EQ(kScanCancelled, Prescan());
     EXPECT_EQ(2, ui_.blocks);
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
 }
 
 TEST_F(AcquisitionTest, OwnerIsDisabledWhileTheProgressWindowShowsAndGivenBack) {
@@ -210,12 +210,12 @@ TEST_F(AcquisitionTest, OwnerIsDisabledWhileTheProgressWindowShowsAndGivenBack) 
 TEST_F(AcquisitionTest, UnwritableTemporaryFolderIsAFileError) {
     ScopedTempPath missing(temp_.File("no-such-folder"));
     EXPECT_EQ(kScanFileError, Prescan());
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
 }
 
 TEST_F(AcquisitionTest, CheckPaperWithPaperAndNoCalibrationAsksNothing) {
     MessageBoxWatcher watcher;
-    EXPECT_TRUE(CheckPaper(nullptr));
+    EXPECT_TRUE(CheckPaper(Context(), nullptr));
     EXPECT_EQ(0, ui_.calibrations);
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -223,9 +223,9 @@ TEST_F(AcquisitionTest, CheckPaperWithPaperAndNoCalibrationAsksNothing) {
 TEST_F(AcquisitionTest, CheckPaperCalibratesFirstWhenTheScannerAsks) {
     control_->configure("calibration_needed", "1");
     ui_.calibrationSucceeds = false;
-    EXPECT_FALSE(CheckPaper(nullptr));
+    EXPECT_FALSE(CheckPaper(Context(), nullptr));
     ui_.calibrationSucceeds = true;
-    EXPECT_TRUE(CheckPaper(nullptr));
+    EXPECT_TRUE(CheckPaper(Context(), nullptr));
     EXPECT_EQ(2, ui_.calibrations);
 }
 
@@ -233,7 +233,7 @@ TEST_F(AcquisitionTest, CheckPaperWithoutPaperAsksForItThenWhetherToGoOn) {
     control_->configure("sheets", "0");
     {
         MessageBoxWatcher watcher({IDCANCEL});
-        EXPECT_FALSE(CheckPaper(nullptr));
+        EXPECT_FALSE(CheckPaper(Context(), nullptr));
         auto seen = watcher.Seen();
         ASSERT_EQ(1u, seen.size());
         EXPECT_EQ("Tavix Scanner", seen[0].caption);
@@ -241,14 +241,14 @@ TEST_F(AcquisitionTest, CheckPaperWithoutPaperAsksForItThenWhetherToGoOn) {
     }
     {
         MessageBoxWatcher watcher({IDOK, IDNO});
-        EXPECT_FALSE(CheckPaper(nullptr));
+        EXPECT_FALSE(CheckPaper(Context(), nullptr));
         auto seen = watcher.Seen();
         ASSERT_EQ(2u, seen.size());
         EXPECT_EQ("The paper was not detected. Continue anyway?", seen[1].text);
     }
     {
         MessageBoxWatcher watcher({IDOK, IDYES});
-        EXPECT_TRUE(CheckPaper(nullptr));
+        EXPECT_TRUE(CheckPaper(Context(), nullptr));
     }
 }
 

@@ -18,10 +18,10 @@ protected:
         ASSERT_TRUE(control_->Valid());
         control_->reset();
         settings_ = {};
-        LoadSettings("NONE", &settings_);
+        LoadSettings("NONE", &settings_, negotiated_);
     }
     void TearDown() override {
-        EndPage();
+        sheet_.End();
         io_.Close();
         ProfileFixture::TearDown();
     }
@@ -50,7 +50,7 @@ TEST_F(PageBracketTest, ScannerReceivesTheAdjustedCopy) {
     expected.Highlight = 255;
     expected.Gamma = 10;
     expected.StartFlag = 1;
-    ASSERT_EQ(0, StartPage(settings_));
+    ASSERT_EQ(0, sheet_.Start(settings_));
     EXPECT_NE(std::string::npos, control_->CallLog().find("settings=" + Hex(expected)))
         << control_->CallLog();
     // The caller's record is left as it was.
@@ -73,13 +73,13 @@ TEST_F(PageBracketTest, HighlightIsRaisedAboveTheShadow) {
 }
 
 TEST_F(PageBracketTest, SecondStartDoesNotReachTheScannerAndEndEjectsOnce) {
-    ASSERT_EQ(0, StartPage(settings_));
-    EXPECT_TRUE(IsPageStarted());
-    EXPECT_EQ(0, StartPage(settings_));
+    ASSERT_EQ(0, sheet_.Start(settings_));
+    EXPECT_TRUE(sheet_.Started());
+    EXPECT_EQ(0, sheet_.Start(settings_));
     EXPECT_EQ(1u, control_->Calls("IO_StartScanPage"));
-    EXPECT_EQ(1, EndPage());
-    EXPECT_FALSE(IsPageStarted());
-    EXPECT_EQ(0, EndPage());
+    EXPECT_EQ(1, sheet_.End());
+    EXPECT_FALSE(sheet_.Started());
+    EXPECT_EQ(0, sheet_.End());
     EXPECT_EQ(1u, control_->Calls("IO_EndScanPage"));
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
     const std::string log = control_->CallLog();
@@ -88,15 +88,15 @@ TEST_F(PageBracketTest, SecondStartDoesNotReachTheScannerAndEndEjectsOnce) {
 
 TEST_F(PageBracketTest, RefusedStartLeavesNoSheetStarted) {
     control_->configure("page_start_fails", "1");
-    EXPECT_EQ(1, StartPage(settings_));
-    EXPECT_FALSE(IsPageStarted());
-    EXPECT_EQ(0, EndPage());
+    EXPECT_EQ(1, sheet_.Start(settings_));
+    EXPECT_FALSE(sheet_.Started());
+    EXPECT_EQ(0, sheet_.End());
     EXPECT_EQ(0u, control_->Calls("IO_FeedPage"));
 }
 
 TEST_F(PageBracketTest, NoPaperRefusesTheStart) {
     control_->configure("sheets", "0");
-    EXPECT_EQ(1, StartPage(settings_));
+    EXPECT_EQ(1, sheet_.Start(settings_));
 }
 
 class ScanErrorTextTest : public ProfileFixture {

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The module's store, destroyed when the module unloads, as the data source's.
+PageStore moduleStore;
+
 void CopyName(const std::string& name, char* out, int size) {
     if (!out || size <= 0) return;
     std::strncpy(out, name.c_str(), static_cast<size_t>(size) - 1);
@@ -22,7 +25,7 @@ void CopyName(const std::string& name, char* out, int size) {
 // front one, then returns without clearing the store. The files' names go
 // to `front` and `back`. 0 when everything was written.
 extern "C" __declspec(dllexport) int FillModuleStore(char* front, char* back, int size) {
-    PageStore& store = ModulePageStore();
+    PageStore& store = moduleStore;
     const std::vector<uint8_t> rows(4 * 64, 0x5A);
     int result = store.SetRowBytes(64) ? 0 : 1;
     result |= store.WriteRows(rows.data(), 4);

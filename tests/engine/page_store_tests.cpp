@@ -301,11 +301,4 @@ TEST_F(PageStoreTest, ColorLetterPageInBlocksComesBackUnchanged) {
     }
 }
 
-TEST(ModulePageStore, IsOneStoreForTheModule) {
-    EXPECT_EQ(&ModulePageStore(), &ModulePageStore());
-    EXPECT_FALSE(ModulePageStore().HasRows());
-    EXPECT_EQ(ModulePageStore().RowBytes(), 0);
-    EXPECT_EQ(ModulePageStore().CurrentSlot(), 0);
-}
-
 }  // namespace

@@ -17,7 +17,7 @@ TEST_F(PresetsTest, FreshProfileGivesTheBuiltInPresets) {
         SCOPED_TRACE(n);
         ScanSettings s;
         std::memset(&s, 0x77, sizeof s);
-        ASSERT_TRUE(LoadPreset(n, &s));
+        ASSERT_TRUE(LoadPreset(n, &s, negotiated_));
         EXPECT_EQ(expected[n].mode, s.ScanMode);
         EXPECT_EQ(expected[n].dpi, s.DPI);
         EXPECT_EQ(expected[n].size, FindPaperSize(&s));
@@ -32,7 +32,7 @@ TEST_F(PresetsTest, FreshProfileGivesTheBuiltInPresets) {
 
 TEST_F(PresetsTest, SavingANeverStoredPresetAddsLockedZero) {
     ScanSettings s{};
-    LoadPreset(3, &s);
+    LoadPreset(3, &s, negotiated_);
     s.Contrast = 40;
     ASSERT_TRUE(SavePreset(3, &s));
     EXPECT_EQ("0", Read("PRESET_3", "Locked"));
@@ -42,7 +42,7 @@ TEST_F(PresetsTest, SavingANeverStoredPresetAddsLockedZero) {
         EXPECT_TRUE(SectionHasKey("PRESET_3", key)) << key;
 
     ScanSettings loaded{};
-    LoadPreset(3, &loaded);
+    LoadPreset(3, &loaded, negotiated_);
     EXPECT_EQ(40, loaded.Contrast);
     EXPECT_EQ(1, loaded.ScanMode);
     EXPECT_FALSE(IsPresetLocked(3));
@@ -50,7 +50,7 @@ TEST_F(PresetsTest, SavingANeverStoredPresetAddsLockedZero) {
 
 TEST_F(PresetsTest, PresetZeroIsNeverGivenALockedKey) {
     ScanSettings s{};
-    LoadPreset(0, &s);
+    LoadPreset(0, &s, negotiated_);
     SavePreset(0, &s);
     EXPECT_FALSE(SectionHasKey("PRESET_0", "Locked"));
     EXPECT_TRUE(SectionHasKey("PRESET_0", "DPI"));
@@ -58,7 +58,7 @@ TEST_F(PresetsTest, PresetZeroIsNeverGivenALockedKey) {
 
 TEST_F(PresetsTest, ResavingAStoredPresetKeepsAnAdministratorsLock) {
     ScanSettings s{};
-    LoadPreset(2, &s);
+    LoadPreset(2, &s, negotiated_);
     SavePreset(2, &s);
     Write("PRESET_2", "Locked", "1");
     EXPECT_TRUE(IsPresetLocked(2));
@@ -72,7 +72,7 @@ TEST_F(PresetsTest, SectionWithoutUsableResolutionFallsBackInFull) {
     Write("PRESET_4", "Contrast", "50");
     Write("PRESET_4", "DPI", "garbage");
     ScanSettings s{};
-    LoadPreset(4, &s);
+    LoadPreset(4, &s, negotiated_);
     EXPECT_EQ(4, s.ScanMode);
     EXPECT_EQ(0, s.Contrast);
     EXPECT_EQ(200, s.DPI);
@@ -84,7 +84,7 @@ TEST_F(PresetsTest, StoredPresetIsValidatedLikeSettings) {
     Write("PRESET_1", "Gamma", "99");
     Write("PRESET_1", "ScanMode", "7");
     ScanSettings s{};
-    LoadPreset(1, &s);
+    LoadPreset(1, &s, negotiated_);
     EXPECT_EQ(400, s.DPI);
     EXPECT_EQ(18, s.Gamma);
     EXPECT_EQ(2, s.ScanMode);
@@ -95,8 +95,8 @@ TEST_F(PresetsTest, StoredPresetIsValidatedLikeSettings) {
 TEST_F(PresetsTest, NumbersOutsideTheFivePresetsAreRefused) {
     ScanSettings s{};
     s.DPI = 123;
-    EXPECT_FALSE(LoadPreset(5, &s));
-    EXPECT_FALSE(LoadPreset(-1, &s));
+    EXPECT_FALSE(LoadPreset(5, &s, negotiated_));
+    EXPECT_FALSE(LoadPreset(-1, &s, negotiated_));
     EXPECT_FALSE(DefaultPreset(5, &s));
     EXPECT_EQ(123, s.DPI);
     EXPECT_FALSE(SavePreset(5, &s));

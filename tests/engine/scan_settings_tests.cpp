@@ -6,18 +6,12 @@
 
 namespace {
 
-class ScanSettingsTest : public ProfileFixture {
-protected:
-    void TearDown() override {
-        ResetNegotiation();
-        ProfileFixture::TearDown();
-    }
-};
+class ScanSettingsTest : public ProfileFixture {};
 
 TEST_F(ScanSettingsTest, EmptySectionLoadsLetterBlackWhiteAt300) {
     ScanSettings s;
     std::memset(&s, 0x5A, sizeof s);
-    EXPECT_FALSE(LoadSettings("APP", &s));
+    EXPECT_FALSE(LoadSettings("APP", &s, negotiated_));
     EXPECT_EQ(2, s.ScanMode);
     EXPECT_EQ(300, s.DPI);
     EXPECT_EQ(0, s.Brightness);
@@ -47,7 +41,7 @@ TEST_F(ScanSettingsTest, OutOfRangeValuesLoadAsDefaults) {
     Write("APP", "Brightness", "101");
     Write("APP", "Contrast", "-101");
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(2, s.ScanMode);
     EXPECT_EQ(300, s.DPI);
     EXPECT_EQ(18, s.Gamma);
@@ -64,7 +58,7 @@ TEST_F(ScanSettingsTest, CorruptTextLoadsAsDefaultsNotAsZero) {
     Write("APP", "Bottom", "eleven hundred");
     Write("APP", "Right", "0x352");
     ScanSettings s{};
-    EXPECT_FALSE(LoadSettings("APP", &s));
+    EXPECT_FALSE(LoadSettings("APP", &s, negotiated_));
     EXPECT_EQ(2, s.ScanMode);
     EXPECT_EQ(300, s.DPI);
     EXPECT_EQ(18, s.Gamma);
@@ -76,7 +70,7 @@ TEST_F(ScanSettingsTest, ValuesAreTestedAsSixteenBitFields) {
     Write("APP", "DPI", "65836");       // 65536 + 300
     Write("APP", "Brightness", "65526");  // 65536 - 10
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(300, s.DPI);
     EXPECT_EQ(-10, s.Brightness);
 }
@@ -84,10 +78,10 @@ TEST_F(ScanSettingsTest, ValuesAreTestedAsSixteenBitFields) {
 TEST_F(ScanSettingsTest, StoredResolutionMustBeAllowed) {
     Write("APP", "DPI", "600");
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(600, s.DPI);
-    AllowedResolutions[7] = false;  // 600
-    LoadSettings("APP", &s);
+    negotiated_.AllowedResolutions[7] = false;  // 600
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(300, s.DPI);
 }
 
@@ -97,7 +91,7 @@ TEST_F(ScanSettingsTest, FrameOutsideTheScanAreaIsClampedAndReported) {
     Write("APP", "Left", "820");
     Write("APP", "Right", "850");
     ScanSettings s{};
-    EXPECT_TRUE(LoadSettings("APP", &s));
+    EXPECT_TRUE(LoadSettings("APP", &s, negotiated_));
     EXPECT_EQ(1390, s.Top);
     EXPECT_EQ(1400, s.Bottom);
     EXPECT_EQ(814, s.Left);
@@ -108,7 +102,7 @@ TEST_F(ScanSettingsTest, LoadingClearsDoubleSidedAndStartFlag) {
     ScanSettings s{};
     s.DoubleSided = 1;
     s.StartFlag = 1;
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(0, s.DoubleSided);
     EXPECT_EQ(0, s.StartFlag);
 }
@@ -136,14 +130,14 @@ TEST_F(ScanSettingsTest, SaveWritesFourteenSignedKeysThatLoadBack) {
     EXPECT_FALSE(SectionHasKey("APP", "StartFlag"));
 
     ScanSettings loaded{};
-    EXPECT_FALSE(LoadSettings("APP", &loaded));
+    EXPECT_FALSE(LoadSettings("APP", &loaded, negotiated_));
     s.DoubleSided = 0;
     EXPECT_EQ(0, std::memcmp(&s, &loaded, sizeof s));
 }
 
 TEST_F(ScanSettingsTest, KeysAreWrittenInTheirFixedOrder) {
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     SaveSettings("APP", &s);
     char keys[1024] = {};
     DWORD length = GetPrivateProfileStringA("APP", nullptr, "", keys, sizeof keys, path_.c_str());
@@ -157,7 +151,7 @@ TEST_F(ScanSettingsTest, KeysAreWrittenInTheirFixedOrder) {
 
 TEST_F(ScanSettingsTest, NullRecordLoadsNothingAndWritesNothing) {
     Write("APP", "ScanMode", "1");
-    EXPECT_FALSE(LoadSettings("APP", nullptr));
+    EXPECT_FALSE(LoadSettings("APP", nullptr, negotiated_));
     SaveSettings("OTHER", nullptr);
     EXPECT_FALSE(SectionHasKey("OTHER", "DPI"));
     EXPECT_FALSE(ClampFrame(nullptr, 0, 0, 1100, 850));
@@ -170,7 +164,7 @@ TEST_F(ScanSettingsTest, BinaryGarbageProfileLoadsAsDefaults) {
     garbage.append(kTail, sizeof kTail - 1);
     WriteWholeFile(path_, garbage);
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(300, s.DPI);
     EXPECT_EQ(18, s.Gamma);
     EXPECT_TRUE(s.ScanMode == 2 || s.ScanMode == 4);
@@ -180,10 +174,10 @@ TEST_F(ScanSettingsTest, BinaryGarbageProfileLoadsAsDefaults) {
 TEST_F(ScanSettingsTest, UnwritableProfileLosesTheChangeSilently) {
     app_.SetProfileName("C:\\no\\such\\folder\\TAVIXSRC.INI");
     ScanSettings s{};
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     s.DPI = 600;
     SaveSettings("APP", &s);
-    LoadSettings("APP", &s);
+    LoadSettings("APP", &s, negotiated_);
     EXPECT_EQ(300, s.DPI);
 }
 

@@ -89,8 +89,8 @@ protected:
         ASSERT_TRUE(control_->Valid());
         control_->reset();
         ResetPaperCache();
-        SetAcquisitionUi(&ui_);
-        LoadSettings("NONE", &current_);
+        windows_ = &ui_;
+        LoadSettings("NONE", &current_, negotiated_);
         // A small gray page, 300 x 150 pixels at 100 dpi: quick to scan and
         // read in blocks of 49 rows.
         current_.ScanMode = kScanModeGray;
@@ -103,9 +103,9 @@ protected:
         path_ = out_.File("page.bmp");
     }
     void TearDown() override {
-        SetAcquisitionUi(nullptr);
-        ModulePageStore().ClearStore();
-        EndPage();
+        windows_ = nullptr;
+        store_.ClearStore();
+        sheet_.End();
         io_.Close();
         ResetPaperCache();
         ProfileFixture::TearDown();
@@ -146,11 +146,11 @@ protected:
 
     int Scan(bool fromStore, int32_t pendingXfers = 1, bool showProgress = true,
              const CWnd* owner = nullptr) {
-        return ScanToBitmapFile(fromStore, owner, path_.c_str(), current_, showProgress,
+        return ScanToBitmapFile(Context(), fromStore, owner, path_.c_str(), current_, showProgress,
                                 BitmapPage{width_, length_, pendingXfers});
     }
     int Prescan() {
-        return PrescanPage(nullptr, current_, false, PageInProgress{width_, length_, 0});
+        return PrescanPage(Context(), nullptr, current_, false, PageInProgress{width_, length_, 0});
     }
 
     // The pixel area a bitmap of these top-down scanner rows must hold:
@@ -214,7 +214,7 @@ TEST_F(ScanToBitmapTest, GrayPageFromTheScannerIsWrittenBottomUpAndTheSheetEnds)
     EXPECT_NE(std::string::npos, blocks[0].find("lines=49 width=300 side=0 -> 49"));
     EXPECT_NE(std::string::npos, blocks[3].find("lines=3 width=300 side=0 -> 3"));
 
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, Calls("IO_StartScanPage").size());
     EXPECT_EQ(1u, Calls("IO_FeedPage").size());
     EXPECT_TRUE(Calls("IO_EndScan").empty());
@@ -289,7 +289,7 @@ TEST_F(ScanToBitmapTest, ShortSheetWithEndOfPageDetectionHoldsExactlyTheSheet) {
     control_->configure("sheet_length", "100");
     AnnouncePage();
     const std::vector<uint8_t> sheet = SheetRows(0, 100);
-    ASSERT_EQ(kScanOk, WriteTransferBitmap(nullptr, path_.c_str(), current_, true,
+    ASSERT_EQ(kScanOk, WriteTransferBitmap(Context(), nullptr, path_.c_str(), current_, true,
                                            PageInProgress{width_, length_, 0}, 1));
     EXPECT_EQ(100, length_);
 
@@ -304,7 +304,7 @@ TEST_F(ScanToBitmapTest, ShortSheetWithEndOfPageDetectionHoldsExactlyTheSheet) {
     EXPECT_EQ(1u, Calls("IO_StartScanPage").size());
     EXPECT_EQ(1u, Calls("IO_FeedPage").size());
     EXPECT_TRUE(Calls("IO_EndScan").empty());
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
     EXPECT_EQ(1, ui_.rowWindows);
     EXPECT_EQ(1, ui_.barWindows);
@@ -314,7 +314,7 @@ TEST_F(ScanToBitmapTest, ShortSheetWithEndOfPageDetectionHoldsExactlyTheSheet) {
 TEST_F(ScanToBitmapTest, TransferStraightFromTheScannerEndsTheScanAfterwards) {
     AnnouncePage();
     const std::vector<uint8_t> sheet = SheetRows(0, length_);
-    ASSERT_EQ(kScanOk, WriteTransferBitmap(nullptr, path_.c_str(), current_, false,
+    ASSERT_EQ(kScanOk, WriteTransferBitmap(Context(), nullptr, path_.c_str(), current_, false,
                                            PageInProgress{width_, length_, 0}, 1));
     EXPECT_EQ(AsBitmapRows(sheet, length_), FileRows(ReadWholeFile(path_)));
     const std::string log = control_->CallLog().substr(logMark_);
@@ -326,7 +326,7 @@ TEST_F(ScanToBitmapTest, TransferStraightFromTheScannerEndsTheScanAfterwards) {
 TEST_F(ScanToBitmapTest, FailedTransferStillEndsTheScan) {
     control_->configure("block_fails_after_rows", "60");
     AnnouncePage();
-    EXPECT_EQ(kScanScannerError, WriteTransferBitmap(nullptr, path_.c_str(), current_, false,
+    EXPECT_EQ(kScanScannerError, WriteTransferBitmap(Context(), nullptr, path_.c_str(), current_, false,
                                                      PageInProgress{width_, length_, 0}, 1));
     EXPECT_FALSE(FileExists(path_));
     EXPECT_EQ(1u, control_->Calls("IO_EndScan"));
@@ -336,7 +336,7 @@ TEST_F(ScanToBitmapTest, FailedPrescanWritesNoFile) {
     current_.DetectEOP = 1;
     control_->configure("page_start_fails", "1");
     AnnouncePage();
-    EXPECT_EQ(kScanScannerError, WriteTransferBitmap(nullptr, path_.c_str(), current_, false,
+    EXPECT_EQ(kScanScannerError, WriteTransferBitmap(Context(), nullptr, path_.c_str(), current_, false,
                                                      PageInProgress{width_, length_, 0}, 1));
     EXPECT_FALSE(FileExists(path_));
     EXPECT_TRUE(FilesIn(out_.Path()).empty());
@@ -368,14 +368,14 @@ TEST_F(ScanToBitmapTest, DoubleSidedFrontLeavesTheSheetOpenForItsBack) {
 
     ASSERT_EQ(kScanOk, Scan(false, 2));
     EXPECT_EQ(AsBitmapRows(front, length_), FileRows(ReadWholeFile(path_)));
-    EXPECT_TRUE(IsPageStarted());
+    EXPECT_TRUE(sheet_.Started());
     EXPECT_TRUE(Calls("IO_FeedPage").empty());
     for (const std::string& block : Calls("IO_GetImageBlock"))
         EXPECT_NE(std::string::npos, block.find("side=0")) << block;
 
     ASSERT_EQ(kScanOk, Scan(false, 1));
     EXPECT_EQ(AsBitmapRows(back, length_), FileRows(ReadWholeFile(path_)));
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, Calls("IO_StartScanPage").size());
     EXPECT_EQ(1u, Calls("IO_FeedPage").size());
     const std::vector<std::string> blocks = Calls("IO_GetImageBlock");
@@ -394,11 +394,11 @@ TEST_F(ScanToBitmapTest, DoubleSidedSheetFromTheStoreKeepsItUntilTheBackIsWritte
 
     ASSERT_EQ(kScanOk, Scan(true, 2));
     EXPECT_EQ(AsBitmapRows(front, length_), FileRows(ReadWholeFile(path_)));
-    EXPECT_TRUE(ModulePageStore().HasRows());
+    EXPECT_TRUE(store_.HasRows());
 
     ASSERT_EQ(kScanOk, Scan(true, 1));
     EXPECT_EQ(AsBitmapRows(back, length_), FileRows(ReadWholeFile(path_)));
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
     EXPECT_EQ(1u, Calls("IO_StartScanPage").size());
 }
@@ -409,7 +409,7 @@ TEST_F(ScanToBitmapTest, StoredSideIsWrittenFromItsFirstRowEvenAfterAnEarlierRea
     const std::vector<uint8_t> front = SheetRows(0, length_);
     ASSERT_EQ(kScanOk, Prescan());
     std::vector<uint8_t> some(static_cast<size_t>(10) * Stride());
-    ASSERT_EQ(kPageStoreOk, ModulePageStore().ReadRows(some.data(), 10));
+    ASSERT_EQ(kPageStoreOk, store_.ReadRows(some.data(), 10));
     ASSERT_EQ(kScanOk, Scan(true));
     EXPECT_EQ(AsBitmapRows(front, length_), FileRows(ReadWholeFile(path_)));
 }
@@ -421,7 +421,7 @@ TEST_F(ScanToBitmapTest, FailingBlockLeavesNoFileAndEndsTheSheet) {
     EXPECT_FALSE(FileExists(path_));
     EXPECT_TRUE(FilesIn(out_.Path()).empty());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
 }
 
@@ -431,7 +431,7 @@ TEST_F(ScanToBitmapTest, FailingBlockOfTheDoubleSidedFrontEndsTheSheetToo) {
     AnnouncePage();
     EXPECT_EQ(kScanScannerError, Scan(false, 2));
     EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
 }
 
@@ -450,7 +450,7 @@ TEST_F(ScanToBitmapTest, ScannerThatNeverDeliversFailsAndLeavesNoFile) {
     AnnouncePage();
     EXPECT_EQ(kScanScannerError, Scan(false, 1, false));
     EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
 }
 
 TEST_F(ScanToBitmapTest, UnwritableTargetIsAFileErrorBeforeTheScannerIsTouched) {
@@ -466,10 +466,10 @@ TEST_F(ScanToBitmapTest, UnwritableTargetForTheBackStillEndsTheSheet) {
     current_.DoubleSided = 1;
     AnnouncePage();
     ASSERT_EQ(kScanOk, Scan(false, 2));
-    ASSERT_TRUE(IsPageStarted());
+    ASSERT_TRUE(sheet_.Started());
     path_ = out_.File("missing\\back.bmp");
     EXPECT_EQ(kScanFileError, Scan(false, 1));
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
 }
 
@@ -477,10 +477,10 @@ TEST_F(ScanToBitmapTest, UnwritableTargetEmptiesTheStore) {
     current_.DetectEOP = 1;
     AnnouncePage();
     ASSERT_EQ(kScanOk, Prescan());
-    ASSERT_TRUE(ModulePageStore().HasRows());
+    ASSERT_TRUE(store_.HasRows());
     path_ = out_.File("missing\\page.bmp");
     EXPECT_EQ(kScanFileError, Scan(true));
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
 }
 
@@ -519,13 +519,13 @@ TEST_F(ScanToBitmapTest, StoreHoldingFewerRowsThanThePageIsAFileError) {
     length_ += 10;
     EXPECT_EQ(kScanFileError, Scan(true));
     EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
 }
 
 TEST_F(ScanToBitmapTest, StoreRowsOfAnotherWidthAreNotWritten) {
     AnnouncePage();
-    PageStore& store = ModulePageStore();
+    PageStore& store = store_;
     ASSERT_TRUE(store.SetRowBytes(Stride() + 4));
     std::vector<uint8_t> rows(static_cast<size_t>(length_) * (Stride() + 4), 0x55);
     ASSERT_EQ(kPageStoreOk, store.WriteRows(rows.data(), length_));
@@ -549,7 +549,7 @@ TEST_F(ScanToBitmapTest, CancelInTheThumbnailWindowLeavesNoFile) {
     EXPECT_FALSE(ui_.ownerEnabledWhileShown);
     EXPECT_TRUE(IsWindowEnabled(window));
     EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(IsPageStarted());
+    EXPECT_FALSE(sheet_.Started());
     EXPECT_EQ(1u, control_->Calls("IO_FeedPage"));
     owner.Detach();
     DestroyWindow(window);
@@ -571,7 +571,7 @@ TEST_F(ScanToBitmapTest, CancelInTheBarWindowEmptiesTheStoreAndLeavesNoFile) {
     EXPECT_FALSE(ui_.ownerEnabledWhileShown);
     EXPECT_TRUE(IsWindowEnabled(window));
     EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(ModulePageStore().HasRows());
+    EXPECT_FALSE(store_.HasRows());
     EXPECT_TRUE(FilesIn(temp_.Path()).empty());
     owner.Detach();
     DestroyWindow(window);
@@ -592,7 +592,7 @@ TEST_F(ScanToBitmapTest, WithoutProgressNoWindowIsMadeAndTheOwnerStaysEnabled) {
 }
 
 TEST_F(ScanToBitmapTest, WithoutRegisteredWindowsTheScanStillRuns) {
-    SetAcquisitionUi(nullptr);
+    windows_ = nullptr;
     AnnouncePage();
     const std::vector<uint8_t> sheet = SheetRows(0, length_);
     ASSERT_EQ(kScanOk, Scan(false));

@@ -2,7 +2,6 @@
 
 #include "engine/bitmap_file.h"
 #include "engine/measure_unit.h"
-#include "engine/negotiation_state.h"
 #include "engine/pixel_rows.h"
 #include "page_host.h"
 #include "resources/custom_settings_page_ids.h"
@@ -37,7 +36,6 @@ ScanSettings DefaultTestSettings() {
 
 void CustomPageTest::SetUp() {
     UiTest::SetUp();
-    ResetNegotiation();
     ResetSliderReportForTesting();
     ResetMeasureUnitCache();
     SetMeasureUnit(1);
@@ -52,7 +50,6 @@ void CustomPageTest::SetUp() {
 void CustomPageTest::TearDown() {
     RemovePreviewFiles(PreviewPath());
     for (const std::string& file : LeftoverPreviewTemporaries()) DeleteFileA(file.c_str());
-    ResetNegotiation();
     ResetMeasureUnitCache();
     app_.SetHelpFilePath(nullptr);
     UiTest::TearDown();

@@ -52,7 +52,7 @@ TEST_F(CustomSettingsPageTest, ShowsTheSettingsInEveryControl) {
 }
 
 TEST_F(CustomSettingsPageTest, ListsHoldTheAllowedResolutionsThePaperSizesAndTheFilters) {
-    AllowedResolutions[0] = false;  // 75 dpi ruled out by the application
+    negotiated_.AllowedResolutions[0] = false;  // 75 dpi ruled out by the application
     settings_.DPI = 75;             // not in the list: the first entry is shown
     RunPage([&](CustomSettingsPage&, HWND hwnd) {
         ASSERT_EQ(kResolutionCount - 1, ListCount(hwnd, IDC_CUSTOM_RESOLUTION));
@@ -108,9 +108,9 @@ TEST_F(CustomSettingsPageTest, ModeSidesAndOptionsEditTheSettings) {
 }
 
 TEST_F(CustomSettingsPageTest, OneTransferAndRuledOutPixelTypesDisableTheirChoices) {
-    XferCount = 1;
-    AllowedPixelTypes[0] = false;  // black/white
-    AllowedPixelTypes[2] = false;  // colour
+    negotiated_.XferCount = 1;
+    negotiated_.AllowedPixelTypes[0] = false;  // black/white
+    negotiated_.AllowedPixelTypes[2] = false;  // colour
     settings_.DoubleSided = 1;
     RunPage([&](CustomSettingsPage&, HWND hwnd) {
         EXPECT_EQ(0, settings_.DoubleSided);
@@ -120,7 +120,7 @@ TEST_F(CustomSettingsPageTest, OneTransferAndRuledOutPixelTypesDisableTheirChoic
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd, IDC_CUSTOM_GRAYSCALE)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_CUSTOM_COLOR)));
     });
-    XferCount = -1;
+    negotiated_.XferCount = -1;
     settings_.DoubleSided = 1;
     RunPage([&](CustomSettingsPage&, HWND hwnd) {
         EXPECT_EQ(1, settings_.DoubleSided);

@@ -74,7 +74,7 @@ class InfoPageTest : public UiTest {
 protected:
     // Shows the page with `io` as the scanner; the screenshot is saved when named.
     InfoView Show(const ScannerIo& io, const char* screenshot = nullptr) {
-        ScannerDialogContext context{settings_, io, kUiModeScan, "InfoPageTest", &owner_};
+        ScannerDialogContext context{settings_, io, kUiModeScan, "InfoPageTest", &owner_, scan_, negotiated_};
         InfoPage page(context, "Information");
         PageHost host(OwnerHwnd());
         InfoView view;

@@ -58,7 +58,7 @@ protected:
         ResetMeasureUnitCache();
         UiTest::TearDown();
     }
-    ScannerDialogContext Context() { return ScannerDialogContext{settings_, io_, kUiModeScan, "TestApp", &Owner()}; }
+    ScannerDialogContext Context() { return ScannerDialogContext{settings_, io_, kUiModeScan, "TestApp", &Owner(), scan_, negotiated_}; }
     // Runs the page in a sheet while `script` acts on it from a second thread.
     INT_PTR RunPage(PresetPage& page, std::function<void(HWND sheet, HWND page)> script) {
         TestSheet sheet("Tavix Scanner", OwnerHwnd(), 0);
@@ -176,7 +176,7 @@ class PresetEditTest : public PresetPageTest {
 protected:
     // Runs the edit dialog of preset `n`; `script` gets its window.
     INT_PTR RunEditor(int n, std::function<void(HWND)> script) {
-        PresetEditDialog dialog(&Owner(), n, settings_);
+        PresetEditDialog dialog(&Owner(), n, settings_, negotiated_);
         ScriptThread user([&] {
             std::set<HWND> done;
             HWND found = WaitForNewDialog(done);

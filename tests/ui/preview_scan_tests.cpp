@@ -115,7 +115,7 @@ TEST_F(PreviewScanTest, PreviewCoversTheWidthFromTheLeftEdgeToTheFramesRightAndB
     EXPECT_EQ(600, preview.Bottom);
     EXPECT_EQ(400, preview.Right);
     MessageBoxWatcher watcher({IDOK});
-    EXPECT_EQ(kPreviewMade, MakePreviewScan(Owner(), io_, settings_, PreviewPath()));
+    EXPECT_EQ(kPreviewMade, MakePreviewScan(Owner(), scan_, settings_, PreviewPath()));
     BitmapFileImage image;
     int status = -1;
     ASSERT_TRUE(image.Load(PreviewPath().c_str(), status));
@@ -198,7 +198,7 @@ TEST_F(PreviewScanTest, FailedScansKeepTheOldFileAndLeaveNoTemporaryFile) {
         ProcAddress<void(__cdecl*)()>(io_.Library(), "BRSVIO_Reset")();
         Configure(fault.key, fault.value);
         MessageBoxWatcher watcher({IDOK});
-        EXPECT_EQ(fault.outcome, MakePreviewScan(Owner(), io_, settings_, PreviewPath()))
+        EXPECT_EQ(fault.outcome, MakePreviewScan(Owner(), scan_, settings_, PreviewPath()))
             << fault.key;
         ASSERT_EQ(1u, watcher.Seen().size()) << fault.key;
         EXPECT_EQ(fault.errorCode < 0 ? CurrentText(texts::ScannerNotReady)
@@ -227,7 +227,7 @@ TEST_F(PreviewScanTest, AnUnwritableFolderIsAFileErrorAndNothingIsLeft) {
     // The preview's folder taken by a file: no temporary file can be made there.
     const std::string path = folder_.File("no-folder\\TAVIXSRC.bmp");
     MessageBoxWatcher watcher({IDOK});
-    EXPECT_EQ(kPreviewFailed, MakePreviewScan(Owner(), io_, settings_, path));
+    EXPECT_EQ(kPreviewFailed, MakePreviewScan(Owner(), scan_, settings_, path));
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(ScanErrorText(kScanFileError), watcher.Seen()[0].text);
     EXPECT_EQ(1, Calls("IO_EndScan"));

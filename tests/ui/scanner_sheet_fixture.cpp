@@ -17,7 +17,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 void ScannerSheetTest::SetUp() {
     UiTest::SetUp();
-    LoadSettings(kSection, &settings_);
+    LoadSettings(kSection, &settings_, negotiated_);
 }
 
 namespace {

@@ -178,7 +178,7 @@ TEST_F(ScannerSheetTest, StartPageComesFromTheProfileAndOnlyZeroOrOneCount) {
     };
     for (const auto& c : cases) {
         WriteProfileText(kSection, "PropPage", c.stored);
-        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_};
+        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_, scan_, negotiated_};
         EXPECT_EQ(c.page, StartPageFromProfile(context)) << (c.stored ? c.stored : "absent") << " " << c.mode;
     }
     WriteProfileText(kSection, "PropPage", "1");
@@ -201,7 +201,7 @@ TEST_F(ScannerSheetTest, ScanOnTheCustomSettingsPageStoresTheSettingsAsTheLastSc
     EXPECT_EQ(17, ProfileValue(kSection, "Brightness"));
     EXPECT_EQ(1, ProfileValue(kSection, "PropPage"));
     ScanSettings last{};
-    ASSERT_TRUE(LoadPreset(0, &last));
+    ASSERT_TRUE(LoadPreset(0, &last, negotiated_));
     EXPECT_EQ(200, last.DPI);
     EXPECT_EQ(17, last.Brightness);
     // The paper was there: no prompt, the sensor was asked.
@@ -241,7 +241,7 @@ TEST_F(ScannerSheetTest, SettingsOnlyOkStoresWithoutAskingForPaper) {
 
 TEST_F(ScannerSheetTest, PresetClickLoadsThePresetAndKeepsItAsTheLastScan) {
     ScanSettings preset2{};
-    ASSERT_TRUE(LoadPreset(2, &preset2));
+    ASSERT_TRUE(LoadPreset(2, &preset2, negotiated_));
     preset2.DPI = 150;
     ASSERT_TRUE(SavePreset(2, &preset2));
     settings_.DPI = 75;
@@ -251,7 +251,7 @@ TEST_F(ScannerSheetTest, PresetClickLoadsThePresetAndKeepsItAsTheLastScan) {
     EXPECT_EQ(1002, result);
     EXPECT_EQ(150, settings_.DPI);
     ScanSettings last{};
-    ASSERT_TRUE(LoadPreset(0, &last));
+    ASSERT_TRUE(LoadPreset(0, &last, negotiated_));
     EXPECT_EQ(150, last.DPI);
     EXPECT_EQ(0, ProfileValue(kSection, "PropPage"));
     // The application's own section keeps what it had.
@@ -271,7 +271,7 @@ TEST_F(ScannerSheetTest, SettingsOnlyPresetIsStoredForTheApplication) {
     context_.UiMode = kUiModeSettingsOnly;
     Configure("sheets", "0");
     ScanSettings preset3{};
-    ASSERT_TRUE(LoadPreset(3, &preset3));
+    ASSERT_TRUE(LoadPreset(3, &preset3, negotiated_));
     const INT_PTR result = Run(kPresetPageIndex, [&](HWND sheet) {
         PressPageButton(sheet, IDC_PRESET_BUTTON_3);
     });

@@ -47,7 +47,6 @@ void UiTest::SetUp() {
     ASSERT_TRUE(io_.Load(VirtualScannerPath().c_str())) << VirtualScannerPath();
     ProcAddress<ResetProc>(io_.Library(), "BRSVIO_Reset")();
     ResetPaperCache();
-    SetEngineHost(this);
 
     RegisterOwnerClass();
     HWND owner = CreateWindowExA(0, kOwnerClass, "Image application", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
@@ -62,7 +61,6 @@ void UiTest::SetUp() {
 void UiTest::TearDown() {
     if (HWND owner = owner_.Detach()) DestroyWindow(owner);
     DrainMessages();
-    SetEngineHost(nullptr);
     ResetPaperCache();
     io_.Close();
     ResetLanguageCacheForTesting();

@@ -3,7 +3,10 @@
 // for the application's, and the virtual scanner as the data source's scanner.
 #pragma once
 
-#include "engine/engine_host.h"
+#include "engine/negotiation_state.h"
+#include "engine/page_bracket.h"
+#include "engine/page_store.h"
+#include "engine/scan_context.h"
 #include "engine/scan_settings.h"
 #include "engine/scanner_io.h"
 #include "framework/win_app.h"
@@ -17,13 +20,10 @@
 
 #include <string>
 
-class UiTest : public testing::Test, public EngineHost {
+class UiTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    ScanSettings& CurrentSettings() override { return settings_; }
-    ScannerIo& Scanner() override { return io_; }
 
     void UseLanguage(LanguageId language);
     // Applies a key of the virtual scanner and fails the test when refused.
@@ -43,6 +43,12 @@ protected:
     ScanSettings settings_{};
     ScannerIo io_;
     CWnd owner_;
+    // What the windows' scans read with: the virtual scanner, no windows of
+    // the acquisition (a test that wants them gives its own).
+    PageBracket sheet_{io_};
+    PageStore store_;
+    ScanContext scan_{io_, sheet_, store_, nullptr};
+    Negotiation negotiated_;  // everything allowed unless a test restricts it
 };
 
 // Text of a window, or of a dialog's item.
