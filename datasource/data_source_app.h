@@ -3,8 +3,10 @@
 
 #include "datasource/host_wnd.h"
 #include "datasource/manager_link.h"
+#include "datasource/memory_transfer.h"
 #include "datasource/notification.h"
 #include "datasource/twain.h"
+#include "engine/measure_unit.h"
 #include "engine/negotiation_state.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
@@ -29,6 +31,8 @@ public:
     ScanSettings Settings{};
     // What the application negotiated through capabilities.
     Negotiation Negotiated;
+    // The unit the dialog shows lengths in, asked once for the module's life.
+    MeasureUnit Units;
     TW_STATUS Status{};
     int16_t State = 3;
     char SectionName[16] = {};
@@ -48,11 +52,15 @@ public:
     const char* SavedHelpFilePath = nullptr;
     const char* SavedProfileName = nullptr;
     ScannerIo Io;
+    // Set once the scanner library file has been found on the DLL search path.
+    bool ScannerLibraryFound = false;
     // The windows a scan shows: the data source's own dialogs.
     DialogAcquisitionUi AcquisitionWindows{Io};
     // The sheet the scanner reads, and the rows kept of it.
     PageBracket Sheet{Io};
     PageStore Pages;
+    // A memory transfer between its first buffer and its last.
+    MemoryTransfer MemoryPage;
     TW_IDENTITY SourceIdentity{};
     TW_IDENTITY AppIdentity{};
     // The manager that opened the source, and the return address of the

@@ -56,7 +56,7 @@ bool ScannerReachable(CDataSourceApp& app) {
 bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
     ui.ModalUI = TRUE;
     ScannerDialogContext context{app.Settings, app.Io, app.UiMode, app.SectionName, &app.HostWnd, app.Scan(),
-                                 app.Negotiated};
+                                 app.Negotiated, app.Units};
     ScanRequest request = kScanRequestCancelled;
     const bool ran = RunScannerDialog(context, request);
     if (!ran) {

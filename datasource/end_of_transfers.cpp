@@ -7,7 +7,7 @@
 
 void ReleasePage(CDataSourceApp& app) {
     if (app.HostWnd.IsAttached()) EnableWindow(app.HostWnd.GetSafeHwnd(), TRUE);
-    EndMemoryTransfer();
+    app.MemoryPage.Forget();
     app.Sheet.End();
     app.Pages.ClearStore();
 }

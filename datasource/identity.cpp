@@ -8,9 +8,6 @@
 
 namespace {
 
-// Set once the scanner library file has been found on the DLL search path.
-bool scannerLibraryFound = false;
-
 bool ScannerLibraryOnSearchPath() {
     char path[MAX_PATH];
     return SearchPathA(nullptr, kScannerLibraryName, nullptr, MAX_PATH, path, nullptr) != 0;
@@ -34,15 +31,14 @@ void FillSourceIdentity(TW_IDENTITY& identity) {
     std::strcpy(identity.ProductName, "Tavix Scanner");
 }
 
-void ResetScannerLibraryFound() { scannerLibraryFound = false; }
-
 TW_UINT16 GetIdentity(pTW_IDENTITY, TW_MEMREF data) {
+    CDataSourceApp& app = TheApp();
     auto* identity = static_cast<TW_IDENTITY*>(data);
-    if (!scannerLibraryFound) scannerLibraryFound = ScannerLibraryOnSearchPath();
-    if (!scannerLibraryFound) {
+    if (!app.ScannerLibraryFound) app.ScannerLibraryFound = ScannerLibraryOnSearchPath();
+    if (!app.ScannerLibraryFound) {
         // Without the library the source reports itself unavailable.
         std::memset(identity, 0, sizeof *identity);
-        return TheApp().Fail(TWCC_BUMMER);
+        return app.Fail(TWCC_BUMMER);
     }
     FillSourceIdentity(*identity);
     return TWRC_SUCCESS;

@@ -5,6 +5,3 @@
 
 // Fills `identity` with this source's identity (Id 0: the manager assigns it).
 void FillSourceIdentity(TW_IDENTITY& identity);
-
-// Forgets that the scanner library file was found (tests only).
-void ResetScannerLibraryFound();

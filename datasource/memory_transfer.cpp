@@ -24,39 +24,6 @@ namespace {
 // One call never carries more rows than a 16-bit row count can tell.
 constexpr int32_t kMaxRowsPerBuffer = 32767;
 
-// The page being handed out, from the first buffer to the last.
-struct MemoryTransfer {
-    bool active = false;
-    const CWnd* owner = nullptr;
-    int side = 0;             // the front; the back of a sheet is never sent this way
-    bool fromStore = false;   // the sheet was pre-scanned to find its end
-    int32_t width = 0;
-    int32_t length = 0;
-    int32_t rowBytes = 0;
-    int32_t rowsPerBuffer = 0;
-    int32_t rowsDone = 0;
-    // Reads the scanner's rows for the application's buffers.
-    std::unique_ptr<BlockReader> reader;
-    // Declared in reverse order of going: the owner is enabled again before
-    // its progress window is destroyed, so that the activation returns to it.
-    std::unique_ptr<RowProgress> rowProgress;
-    std::unique_ptr<BarProgress> barProgress;
-    std::unique_ptr<OwnerDisabled> ownerDisabled;
-
-    void CloseWindows() {
-        ownerDisabled.reset();
-        rowProgress.reset();
-        barProgress.reset();
-    }
-    void Forget() {
-        CloseWindows();
-        reader.reset();
-        active = false;
-    }
-};
-
-MemoryTransfer transfer;
-
 // The application's buffer for one call, locked for as long as the rows go
 // into it when it was given as a handle.
 class ApplicationBuffer {
@@ -91,6 +58,7 @@ private:
 
 // Gives the sheet back once its rows are delivered or have failed.
 void ReleaseSheet(CDataSourceApp& app) {
+    MemoryTransfer& transfer = app.MemoryPage;
     transfer.Forget();
     if (transfer.fromStore)
         app.Pages.ClearStore();
@@ -102,7 +70,8 @@ void ReleaseSheet(CDataSourceApp& app) {
 // its end is to be detected, otherwise started for reading straight from the
 // scanner; then the transfer and its progress window are set up.
 int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
-    EndMemoryTransfer();
+    MemoryTransfer& transfer = app.MemoryPage;
+    transfer.Forget();
     transfer.owner = &app.HostWnd;
     transfer.side = 0;
     transfer.fromStore = app.Settings.DetectEOP != 0;
@@ -147,7 +116,7 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
 
 // Reads up to `rows` rows into the application's buffer; `rows` becomes the
 // number delivered.
-int ReadRows(PageStore& store, uint8_t* buffer, int32_t& rows) {
+int ReadRows(MemoryTransfer& transfer, PageStore& store, uint8_t* buffer, int32_t& rows) {
     // Every strip is a call of its own: the application, and so the user,
     // had their turn since the last one.
     if (transfer.rowProgress) transfer.rowProgress->ExpectInput();
@@ -190,10 +159,9 @@ TW_UINT16 AbandonTransfer(CDataSourceApp& app, int scanError) {
 
 }  // namespace
 
-void EndMemoryTransfer() { transfer.Forget(); }
-
 TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
     CDataSourceApp& app = TheApp();
+    MemoryTransfer& transfer = app.MemoryPage;
     auto& strip = *static_cast<TW_IMAGEMEMXFER*>(data);
     const bool first = app.State == 6;
     // State 7 belongs to the transfer that reached it: a page sent another
@@ -213,7 +181,7 @@ TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
         if (first) result = BeginTransfer(app, rowBytes, bufferRows);
         if (result == kScanOk) {
             rows = std::min({transfer.rowsPerBuffer, bufferRows, transfer.length - transfer.rowsDone});
-            result = ReadRows(app.Pages, buffer.Bytes(), rows);
+            result = ReadRows(transfer, app.Pages, buffer.Bytes(), rows);
             if (result != kScanOk) ReleaseSheet(app);
         }
     }

@@ -8,7 +8,7 @@
 
 int WriteTransferPage(CDataSourceApp& app, const char* path) {
     // A memory transfer of an earlier page may have been left open.
-    EndMemoryTransfer();
+    app.MemoryPage.Forget();
     app.AcquireResult =
         WriteTransferBitmap(app.Scan(), &app.HostWnd, path, app.Settings, app.Negotiated.ShowIndicators != 0,
                             PageInProgress{app.ImageWidth, app.ImageLength, app.AcquireResult},

@@ -1,8 +1,15 @@
-// The unit in which the dialog shows lengths: 0 metric, 1 inches.
+// The unit in which the dialog shows lengths: 0 metric, 1 inches. The data
+// source object keeps one for the module's life and hands it to the dialog.
 #pragma once
 
-// The stored unit, or the one the user's locale measures in.
-int GetMeasureUnit();
-void SetMeasureUnit(int unit);
-// Forgets the unit so that the next GetMeasureUnit asks again (tests only).
-void ResetMeasureUnitCache();
+class MeasureUnit {
+public:
+    // The stored unit, or the one the user's locale measures in; asked once,
+    // then remembered.
+    int Get() const;
+    // Stores `unit` in the profile and remembers it.
+    void Set(int unit);
+
+private:
+    mutable int unit_ = -1;  // -1 until first asked or set
+};

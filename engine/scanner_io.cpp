@@ -27,9 +27,6 @@ enum FunctionIndex {
     kIsCalibrationNeeded,
 };
 
-int32_t lastPaperAnswer = 0;
-bool paperQueryForced = true;
-
 // A 16-bit field handed over in the low half of a 32-bit argument.
 int32_t LowHalf(int16_t field) { return static_cast<int32_t>(static_cast<uint16_t>(field)); }
 
@@ -158,15 +155,10 @@ int ScannerIo::OpenScanner(const char* model) const {
 }
 
 bool ScannerIo::IsPaperOn(bool useCached) const {
-    if (!useCached || paperQueryForced) {
+    if (!useCached || !paperAsked_) {
         auto f = Fn<io::IsPaperOn>(kIsPaperOn);
-        lastPaperAnswer = f ? f() : 0;
-        paperQueryForced = false;
+        lastPaperAnswer_ = f ? f() : 0;
+        paperAsked_ = true;
     }
-    return lastPaperAnswer != 0;
-}
-
-void ResetPaperCache() {
-    lastPaperAnswer = 0;
-    paperQueryForced = true;
+    return lastPaperAnswer_ != 0;
 }

@@ -94,7 +94,8 @@ private:
 
     ModuleHandle library_;
     FARPROC functions_[kFunctionCount] = {};
+    // The sensor's last answer, for IsPaperOn(true); kept across a reload of
+    // the library, as the scanner stays where it is.
+    mutable int32_t lastPaperAnswer_ = 0;
+    mutable bool paperAsked_ = false;
 };
-
-// Forces the next IsPaperOn to ask the library (the cache is module-wide).
-void ResetPaperCache();

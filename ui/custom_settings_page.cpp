@@ -176,7 +176,7 @@ bool CustomSettingsPage::OnInitDialog() {
         preview_->Refresh(kRefreshAfterFrame);
         preview_->SetGeometry();
         preview_->SetMode(kPreviewRangeMode);
-        preview_->SetUnit(GetMeasureUnit());
+        preview_->SetUnit(context_.Units.Get());
     }
     CheckButton(page, IDC_CUSTOM_RANGE_MODE, true);
     CheckButton(page, IDC_CUSTOM_ZOOM_MODE, false);
@@ -411,8 +411,8 @@ bool CustomSettingsPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
             return true;
         case IDC_CUSTOM_UNIT:
             if (notifyCode != BN_CLICKED) break;
-            SetMeasureUnit(GetMeasureUnit() == 0 ? 1 : 0);
-            if (preview_) preview_->SetUnit(GetMeasureUnit());
+            context_.Units.Set(context_.Units.Get() == 0 ? 1 : 0);
+            if (preview_) preview_->SetUnit(context_.Units.Get());
             return true;
         case IDC_CUSTOM_FRAME_CHANGED:
             SelectScanSize();

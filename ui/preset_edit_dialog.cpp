@@ -14,9 +14,8 @@
 #include <cstring>
 #include <string>
 
-PresetEditDialog::PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current,
-                                   const Negotiation& negotiated)
-    : CDialog(IDD_PRESET_EDIT, owner), preset_(preset), current_(current), negotiated_(negotiated) {}
+PresetEditDialog::PresetEditDialog(const CWnd* owner, int preset, const ScannerDialogContext& context)
+    : CDialog(IDD_PRESET_EDIT, owner), preset_(preset), context_(context) {}
 
 bool PresetEditDialog::OnInitDialog() {
     const LanguageId language = GetLanguage();
@@ -56,13 +55,13 @@ bool PresetEditDialog::OnInitDialog() {
 
     HWND resolutions = Item(IDC_PRESET_EDIT_RESOLUTION);
     for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i) {
-        if (!negotiated_.AllowedResolutions[i]) continue;
+        if (!context_.Negotiated.AllowedResolutions[i]) continue;
         char number[16];
         std::snprintf(number, sizeof number, "%d", ResolutionList[i]);
         SendMessageA(resolutions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(number));
     }
 
-    if (!LoadPreset(preset_, &working_, negotiated_)) DefaultPreset(0, &working_);
+    if (!LoadPreset(preset_, &working_, context_.Negotiated)) DefaultPreset(0, &working_);
     ShowPreset();
     return true;
 }
@@ -106,7 +105,7 @@ void PresetEditDialog::ShowPreset() {
             LoadText(language, texts::UserDefined, text);
             const double width = working_.Right - working_.Left, height = working_.Bottom - working_.Top;
             char frame[64];
-            if (GetMeasureUnit() == 1)
+            if (context_.Units.Get() == 1)
                 std::snprintf(frame, sizeof frame, " (%.1f\" x %.1f\")", width / 100.0, height / 100.0);
             else
                 std::snprintf(frame, sizeof frame, " (%.0fmm x %.0fmm)", width * 0.254, height * 0.254);
@@ -127,7 +126,7 @@ bool PresetEditDialog::OnCommand(WORD id, WORD notifyCode, HWND control) {
         ShowPreset();
         return true;
     case IDC_PRESET_EDIT_COPY_CUSTOM:
-        std::memcpy(&working_, &current_, sizeof working_);
+        std::memcpy(&working_, &context_.Settings, sizeof working_);
         ShowPreset();
         return true;
     default:

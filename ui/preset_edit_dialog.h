@@ -3,17 +3,17 @@
 // preset, Cancel leaves it as it was.
 #pragma once
 
-#include "engine/negotiation_state.h"
 #include "engine/scan_settings.h"
 #include "framework/dialog.h"
 #include "ui/hover_button.h"
+#include "ui/scanner_dialog_context.h"
 
 class PresetEditDialog : public CDialog {
 public:
-    // `current` is the data source's current settings, only read (by "Copy
-    // from Custom Settings"); the resolutions offered are those `negotiated`
-    // allows.
-    PresetEditDialog(const CWnd* owner, int preset, const ScanSettings& current, const Negotiation& negotiated);
+    // The context's current settings are only read (by "Copy from Custom
+    // Settings"); the resolutions offered are those it allows, the sizes are
+    // shown in its unit.
+    PresetEditDialog(const CWnd* owner, int preset, const ScannerDialogContext& context);
 
     const ScanSettings& Working() const { return working_; }
 
@@ -27,8 +27,7 @@ private:
     void ShowPreset();
 
     int preset_;
-    const ScanSettings& current_;
-    const Negotiation& negotiated_;
+    const ScannerDialogContext& context_;
     ScanSettings working_{};
     CHoverButtonEx icon_;
     bool hasUserDefined_ = false;

@@ -89,7 +89,7 @@ bool PresetPage::OnNotify(const NMHDR& header, LRESULT& result) {
         MessageBeep(0);
         return true;
     }
-    PresetEditDialog dialog(this, n, context_.Settings, context_.Negotiated);
+    PresetEditDialog dialog(this, n, context_);
     if (dialog.DoModal() == IDOK) DescribePresets(n);
     return true;
 }

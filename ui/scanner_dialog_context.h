@@ -1,10 +1,11 @@
 // What the scanner dialog and its pages work on, handed to them by the data
 // source when it shows the dialog: the current settings (edited in place),
 // the scanner, the mode of the display, the profile section of the calling
-// application, the window that owns the dialog, what its scans read with and
-// what the application negotiated.
+// application, the window that owns the dialog, what its scans read with,
+// what the application negotiated and the unit of lengths.
 #pragma once
 
+#include "engine/measure_unit.h"
 #include "engine/negotiation_state.h"
 #include "engine/scan_context.h"
 
@@ -27,4 +28,5 @@ struct ScannerDialogContext {
     const CWnd* Host;         // owner of the dialog; may be unbound
     ScanContext Scan;         // what the dialog's scans (the preview) read with
     const Negotiation& Negotiated;  // what the application allowed
+    MeasureUnit& Units;             // the unit lengths are shown in
 };

@@ -5,7 +5,7 @@
 #include "resources/calibration_prompt_ids.h"
 #include "support/english_messages.h"
 #include "tests/datasource/capability_session.h"
-#include "tests/ui/png_file.h"
+#include "support/png_file.h"
 
 #include <windows.h>
 

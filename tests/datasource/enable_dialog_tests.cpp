@@ -2,8 +2,8 @@
 // the dialog leaves the application (notification, state, stored settings),
 // and an application that misbehaves while the dialog is shown.
 #include "tests/datasource/enabled_source.h"
-#include "tests/ui/dialog_driver.h"
-#include "tests/ui/sheet_driver.h"
+#include "support/dialog_driver.h"
+#include "support/sheet_driver.h"
 
 #include <functional>
 #include <set>

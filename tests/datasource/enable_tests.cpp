@@ -1,5 +1,6 @@
 // Enabling without the dialog, the failures of the scanner at that moment,
 // and disabling.
+#include "support/png_file.h"
 #include "support/message_box_watcher.h"
 #include "tests/datasource/enabled_source.h"
 #include "tests/datasource/message_box_probe.h"
@@ -10,11 +11,6 @@ namespace {
 
 const char kScannerNotReady[] = "The scan was aborted because the scanner is not powered on";
 
-std::string PicturePath(const char* name) {
-    const std::string folder = std::string("Z:") + TAVIX_BINARY_DIR + "/screenshots";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "/" + name;
-}
 
 class Enable : public EnabledSource {};
 
@@ -129,7 +125,7 @@ TEST_F(Enable, ScanThatCannotStartIsReportedAndLeavesStateFour) {
 TEST_F(Enable, ScanFailureShowsTheExclamationIcon) {
     Scanner("start_scan_fails=1\n");
     ASSERT_EQ(TWRC_SUCCESS, Open());
-    MessageBoxProbe probe(PicturePath("enable_scan_failure.bmp"));
+    MessageBoxProbe probe(ScreenshotPath("enable_scan_failure.png"));
     EXPECT_EQ(TWRC_FAILURE, EnableWithoutUi());
     probe.Finish();
     ASSERT_TRUE(probe.Seen());
@@ -139,7 +135,7 @@ TEST_F(Enable, ScanFailureShowsTheExclamationIcon) {
 TEST_F(Enable, UnreachableScannerMessageHasNoIcon) {
     Scanner("open_fails=1\n");
     ASSERT_EQ(TWRC_SUCCESS, Open());
-    MessageBoxProbe probe(PicturePath("enable_scanner_not_opened.bmp"));
+    MessageBoxProbe probe(ScreenshotPath("enable_scanner_not_opened.png"));
     EXPECT_EQ(TWRC_FAILURE, EnableWithoutUi());
     probe.Finish();
     ASSERT_TRUE(probe.Seen());

@@ -1,6 +1,6 @@
 #include "tests/datasource/message_box_probe.h"
 
-#include "tests/setup/screenshot.h"
+#include "support/png_file.h"
 
 #include <chrono>
 
@@ -53,7 +53,7 @@ void MessageBoxProbe::Run() {
         HICON icon = nullptr;
         EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
         icon_ = icon;
-        if (!picturePath_.empty()) SaveWindowImage(box, picturePath_);
+        if (!picturePath_.empty()) SaveWindowPng(box, picturePath_);
         seen_ = true;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         return;

@@ -4,17 +4,12 @@
 #include "tests/datasource/transfer_session.h"
 
 #include "tests/datasource/progress_window_finder.h"
-#include "tests/setup/screenshot.h"
+#include "support/png_file.h"
 
 #include <string>
 
 namespace {
 
-std::string PicturePath(const char* name) {
-    const std::string folder = std::string("Z:") + TAVIX_BINARY_DIR + "/screenshots";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "/" + name;
-}
 
 class TransferCancel : public TransferSession {
 protected:
@@ -56,7 +51,7 @@ TEST_F(TransferCancel, MemoryTransferShowsTheGrowingPageOverADisabledWindow) {
         }
         Sleep(10);
     }
-    EXPECT_TRUE(SaveWindowImage(progress, PicturePath("memory_transfer_progress.bmp")));
+    EXPECT_TRUE(SaveWindowPng(progress, ScreenshotPath("memory_transfer_progress.png")));
 
     std::vector<uint8_t> rows(buffer.begin(), buffer.begin() + strip.BytesWritten);
     std::vector<TW_IMAGEMEMXFER> strips;

@@ -1,5 +1,6 @@
 // Scanner faults during a transfer: the message over the application's
 // window, then the codes, the state and what is left pending.
+#include "support/png_file.h"
 #include "tests/datasource/transfer_session.h"
 
 #include "tests/datasource/message_box_probe.h"
@@ -9,11 +10,6 @@
 
 namespace {
 
-std::string PicturePath(const char* name) {
-    const std::string folder = std::string("Z:") + TAVIX_BINARY_DIR + "/screenshots";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "/" + name;
-}
 
 class TransferFault : public TransferSession {
 protected:
@@ -66,7 +62,7 @@ TEST_F(TransferFault, PageStartFailureInANativeTransfer) {
 TEST_F(TransferFault, MessageOfANativeTransferShowsTheExclamationIcon) {
     Scanner("page_start_fails=1\n");
     OpenAndEnable();
-    MessageBoxProbe probe(PicturePath("native_transfer_scanner_error.bmp"));
+    MessageBoxProbe probe(ScreenshotPath("native_transfer_scanner_error.png"));
     HGLOBAL dib = nullptr;
     EXPECT_EQ(TWRC_FAILURE, NativeTransfer(dib));
     probe.Finish();

@@ -67,7 +67,6 @@ protected:
         control_ = std::make_unique<VirtualScannerControl>(io_.Library());
         ASSERT_TRUE(control_->Valid());
         control_->reset();
-        ResetPaperCache();
         windows_ = &ui_;
         LoadSettings("NONE", &current_, negotiated_);
         current_.ScanMode = kScanModeGray;
@@ -81,7 +80,6 @@ protected:
         store_.ClearStore();
         sheet_.End();
         io_.Close();
-        ResetPaperCache();
         ResetLanguageCacheForTesting();
         ProfileFixture::TearDown();
     }

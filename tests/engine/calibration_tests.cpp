@@ -59,10 +59,8 @@ protected:
         scanner_ = std::make_unique<VirtualScannerControl>(io_.Library());
         ASSERT_TRUE(scanner_->Valid());
         scanner_->reset();
-        ResetPaperCache();
     }
     void TearDown() override {
-        ResetPaperCache();
         scanner_.reset();
         io_.Close();
     }

@@ -88,7 +88,6 @@ protected:
         control_ = std::make_unique<VirtualScannerControl>(io_.Library());
         ASSERT_TRUE(control_->Valid());
         control_->reset();
-        ResetPaperCache();
         windows_ = &ui_;
         LoadSettings("NONE", &current_, negotiated_);
         // A small gray page, 300 x 150 pixels at 100 dpi: quick to scan and
@@ -107,7 +106,6 @@ protected:
         store_.ClearStore();
         sheet_.End();
         io_.Close();
-        ResetPaperCache();
         ProfileFixture::TearDown();
     }
 

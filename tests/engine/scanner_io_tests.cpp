@@ -59,10 +59,8 @@ protected:
         control.reset();
         configure_ = control.configure;
         callLog_ = control.callLog;
-        ResetPaperCache();
     }
     void TearDown() override {
-        ResetPaperCache();
         io_.Close();
     }
     std::string CallLog() const {

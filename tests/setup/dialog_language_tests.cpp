@@ -3,7 +3,7 @@
 // program sets them and runs the matching group.
 #include "installed_product.h"
 #include "process_windows.h"
-#include "screenshot.h"
+#include "support/png_file.h"
 #include "setup_paths.h"
 #include "setup_run.h"
 #include "unmanaged_windows.h"
@@ -31,8 +31,7 @@ protected:
     }
     void Screenshot(HWND dialog, const char* name) {
         Sleep(500);
-        CreateDirectoryA(BuildPath("screenshots").c_str(), nullptr);
-        EXPECT_TRUE(SaveWindowImage(dialog, BuildPath(std::string("screenshots/") + name)));
+        EXPECT_TRUE(SaveWindowPng(dialog, ScreenshotPath(name)));
     }
     void CancelAndExpectNothing(HWND dialog) {
         PressButton(dialog, IDCANCEL);
@@ -52,7 +51,7 @@ TEST_F(DialogLanguage, GermanUserSeesGermanTextsAndDeutchChosen) {
     EXPECT_EQ("OK", WindowText(GetDlgItem(dialog, IDOK)));
     EXPECT_EQ("Abbrechen", WindowText(GetDlgItem(dialog, IDCANCEL)));
     EXPECT_EQ("Deutch", SelectedItem(dialog));
-    Screenshot(dialog, "setup_dialog_de_DE.bmp");
+    Screenshot(dialog, "setup_dialog_de_DE.png");
     CancelAndExpectNothing(dialog);
 }
 
@@ -83,7 +82,7 @@ TEST_F(DialogLanguage, FrenchUserSeesFrenchTexts) {
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ("Annuler", WindowText(GetDlgItem(dialog, IDCANCEL)));
     EXPECT_EQ("Fran\xE7" "ais", SelectedItem(dialog));
-    Screenshot(dialog, "setup_dialog_fr_FR.bmp");
+    Screenshot(dialog, "setup_dialog_fr_FR.png");
     CancelAndExpectNothing(dialog);
 }
 

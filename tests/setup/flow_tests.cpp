@@ -2,7 +2,7 @@
 // language dialog, the temporary files, and the messages of every failure.
 #include "installed_product.h"
 #include "process_windows.h"
-#include "screenshot.h"
+#include "support/png_file.h"
 #include "setup_paths.h"
 #include "setup_run.h"
 #include "unmanaged_windows.h"
@@ -135,8 +135,7 @@ TEST_F(SetupFlow, DialogOffersTheShippedLanguagesInEnglish) {
               ListItems(dialog));
     EXPECT_EQ("English", SelectedItem(dialog));
     Sleep(500);
-    CreateDirectoryA(BuildPath("screenshots").c_str(), nullptr);
-    EXPECT_TRUE(SaveWindowImage(dialog, BuildPath("screenshots/setup_dialog_en.bmp")));
+    EXPECT_TRUE(SaveWindowPng(dialog, ScreenshotPath("setup_dialog_en.png")));
 
     PressButton(dialog, IDCANCEL);
     EXPECT_EQ(0u, ExitCode());

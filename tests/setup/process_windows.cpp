@@ -76,10 +76,6 @@ bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxInfo& box) {
     return false;
 }
 
-void PressButton(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 namespace {
 
 // Wide text across processes: the ANSI message loses all but the first

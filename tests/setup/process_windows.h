@@ -1,6 +1,8 @@
 // Finding and driving the dialogs and message boxes of another process.
 #pragma once
 
+#include "support/dialog_driver.h"  // PressButton
+
 #include <windows.h>
 
 #include <string>
@@ -24,5 +26,3 @@ bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxInfo& box);
 // page 1252 (an empty text when nothing is selected).
 std::vector<std::string> ComboItems(HWND combo);
 std::string ComboSelection(HWND combo);
-// Presses a button of a dialog as a click would.
-void PressButton(HWND dialog, int id);

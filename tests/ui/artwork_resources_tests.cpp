@@ -4,7 +4,7 @@
 // tree's screenshots folder (artwork-*.png), blended the way the dialogs
 // show it.
 #include "data_source_file.h"
-#include "png_file.h"
+#include "support/png_file.h"
 
 #include "framework/handles.h"
 #include "resources/artwork_ids.h"

@@ -1,7 +1,7 @@
 // The bar-only progress window of page store reads (template 331), with a
 // clock the test moves by hand; it times both the projection and the refreshes.
-#include "dialog_driver.h"
-#include "png_file.h"
+#include "support/dialog_driver.h"
+#include "support/png_file.h"
 #include "progress_test_support.h"
 #include "ui_fixture.h"
 

@@ -1,9 +1,9 @@
 // The calibration procedure with its real prompts and message boxes over the
 // virtual scanner; the watcher answers every dialog in turn (prompts by their
 // button ids, message boxes by IDOK, IDYES, IDNO) and records what it saw.
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/english_messages.h"
-#include "png_file.h"
+#include "support/png_file.h"
 #include "ui_fixture.h"
 
 #include "resources/calibration_prompt_ids.h"

@@ -1,7 +1,7 @@
 // The calibration and cleaning prompts (templates 325, 326, 327) run modally
 // while a second thread reads them and presses their buttons.
-#include "dialog_driver.h"
-#include "png_file.h"
+#include "support/dialog_driver.h"
+#include "support/png_file.h"
 #include "ui_fixture.h"
 
 #include "localization/text_table.h"

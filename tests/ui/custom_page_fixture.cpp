@@ -37,8 +37,7 @@ ScanSettings DefaultTestSettings() {
 void CustomPageTest::SetUp() {
     UiTest::SetUp();
     ResetSliderReportForTesting();
-    ResetMeasureUnitCache();
-    SetMeasureUnit(1);
+    units_.Set(1);
     settings_ = DefaultTestSettings();
     // The data source's help file lies beside it: the page asks its drive.
     helpPath_ = folder_.File("TAVIXSRC.HLP");
@@ -50,7 +49,6 @@ void CustomPageTest::SetUp() {
 void CustomPageTest::TearDown() {
     RemovePreviewFiles(PreviewPath());
     for (const std::string& file : LeftoverPreviewTemporaries()) DeleteFileA(file.c_str());
-    ResetMeasureUnitCache();
     app_.SetHelpFilePath(nullptr);
     UiTest::TearDown();
 }

@@ -4,7 +4,7 @@
 #include "custom_page_fixture.h"
 
 #include "page_host.h"
-#include "png_file.h"
+#include "support/png_file.h"
 #include "resources/custom_settings_page_ids.h"
 #include "support/message_box_watcher.h"
 #include "ui/preview_window.h"

@@ -210,18 +210,18 @@ TEST_F(CustomSettingsPageTest, ResetRestoresTonesAndOptionsButKeepsModeResolutio
 }
 
 TEST_F(CustomSettingsPageTest, UnitButtonSwitchesLabelsRulersAndTheStoredUnit) {
-    SetMeasureUnit(0);
+    units_.Set(0);
     RunPage([&](CustomSettingsPage& page, HWND hwnd) {
         EXPECT_EQ("Cm", ItemText(hwnd, IDC_CUSTOM_UNIT));
         EXPECT_EQ("Width: 21.6 cm", ItemText(hwnd, IDC_CUSTOM_FRAME_WIDTH));
         EXPECT_EQ("Height: 27.9 cm", ItemText(hwnd, IDC_CUSTOM_FRAME_HEIGHT));
         Click(hwnd, IDC_CUSTOM_UNIT);
-        EXPECT_EQ(1, GetMeasureUnit());
+        EXPECT_EQ(1, units_.Get());
         EXPECT_EQ(1, page.Preview()->Unit());
         EXPECT_EQ("In", ItemText(hwnd, IDC_CUSTOM_UNIT));
         EXPECT_EQ("Width: 8.5 in", ItemText(hwnd, IDC_CUSTOM_FRAME_WIDTH));
         Click(hwnd, IDC_CUSTOM_UNIT);
-        EXPECT_EQ(0, GetMeasureUnit());
+        EXPECT_EQ(0, units_.Get());
         EXPECT_EQ("Width: 21.6 cm", ItemText(hwnd, IDC_CUSTOM_FRAME_WIDTH));
     });
 }

@@ -2,7 +2,7 @@
 // this program does, and the dialogs find them there when the data source's
 // application object names the module.
 #include "data_source_file.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "ui_fixture.h"
 
 #include "framework/dialog.h"

@@ -1,9 +1,9 @@
 // The Information page run in a property sheet: its labels and legal notice
 // in each language, what the virtual scanner reports, the version and date of
 // the library in the Windows system folder, and the logo over the page.
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "page_host.h"
-#include "png_file.h"
+#include "support/png_file.h"
 #include "system_scanner_library.h"
 #include "ui_fixture.h"
 
@@ -74,7 +74,7 @@ class InfoPageTest : public UiTest {
 protected:
     // Shows the page with `io` as the scanner; the screenshot is saved when named.
     InfoView Show(const ScannerIo& io, const char* screenshot = nullptr) {
-        ScannerDialogContext context{settings_, io, kUiModeScan, "InfoPageTest", &owner_, scan_, negotiated_};
+        ScannerDialogContext context{settings_, io, kUiModeScan, "InfoPageTest", &owner_, scan_, negotiated_, units_};
         InfoPage page(context, "Information");
         PageHost host(OwnerHwnd());
         InfoView view;

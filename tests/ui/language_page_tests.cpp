@@ -3,7 +3,7 @@
 // confirms the sheet.
 #include "dialog_template_font.h"
 #include "page_host.h"
-#include "png_file.h"
+#include "support/png_file.h"
 #include "ui_fixture.h"
 
 #include "framework/gdi_object.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/property_sheet.h"
-#include "screen_pixels.h"
+#include "support/screen_pixels.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The Pre-defined Setting page in a property sheet, and the preset edit
 // dialog, run as real windows over a profile of their own; a second thread
 // acts as the user.
-#include "dialog_driver.h"
-#include "png_file.h"
+#include "support/dialog_driver.h"
+#include "support/png_file.h"
 #include "ui_fixture.h"
 
 #include "engine/measure_unit.h"
@@ -50,15 +50,7 @@ std::string ListEntry(HWND list, int index) {
 
 class PresetPageTest : public UiTest {
 protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        ResetMeasureUnitCache();
-    }
-    void TearDown() override {
-        ResetMeasureUnitCache();
-        UiTest::TearDown();
-    }
-    ScannerDialogContext Context() { return ScannerDialogContext{settings_, io_, kUiModeScan, "TestApp", &Owner(), scan_, negotiated_}; }
+    ScannerDialogContext Context() { return ScannerDialogContext{settings_, io_, kUiModeScan, "TestApp", &Owner(), scan_, negotiated_, units_}; }
     // Runs the page in a sheet while `script` acts on it from a second thread.
     INT_PTR RunPage(PresetPage& page, std::function<void(HWND sheet, HWND page)> script) {
         TestSheet sheet("Tavix Scanner", OwnerHwnd(), 0);
@@ -93,7 +85,7 @@ std::string HoveredTip(const PresetPage& page, HWND pageWindow, int n) {
 
 TEST_F(PresetPageTest, Tooltips_DescribeEveryPresetWithRepeatLastScanAndACustomFrameInInches) {
     StorePreset3WithCustomFrame();
-    SetMeasureUnit(0);  // the tooltips stay in inches all the same
+    units_.Set(0);  // the tooltips stay in inches all the same
     ScannerDialogContext context = Context();
     PresetPage page(context, "Pre-defined Setting");
     std::string tips[5], help, calibrate, calibrateTip;
@@ -176,7 +168,8 @@ class PresetEditTest : public PresetPageTest {
 protected:
     // Runs the edit dialog of preset `n`; `script` gets its window.
     INT_PTR RunEditor(int n, std::function<void(HWND)> script) {
-        PresetEditDialog dialog(&Owner(), n, settings_, negotiated_);
+        const ScannerDialogContext context = Context();
+        PresetEditDialog dialog(&Owner(), n, context);
         ScriptThread user([&] {
             std::set<HWND> done;
             HWND found = WaitForNewDialog(done);
@@ -193,7 +186,7 @@ TEST_F(PresetEditTest, CustomFrame_FirstScanSizeIsUserDefinedInInchesOrMillimetr
     std::string first[2];
     int count[2] = {};
     for (int unit : {1, 0}) {
-        SetMeasureUnit(unit);
+        units_.Set(unit);
         RunEditor(3, [&](HWND dialog) {
             HWND sizes = GetDlgItem(dialog, IDC_PRESET_EDIT_SCAN_SIZE);
             first[unit] = ListEntry(sizes, 0);
@@ -209,7 +202,7 @@ TEST_F(PresetEditTest, CustomFrame_FirstScanSizeIsUserDefinedInInchesOrMillimetr
 
 TEST_F(PresetEditTest, ChoosingAPaperSize_RemovesUserDefinedOnReopen) {
     StorePreset3WithCustomFrame();
-    SetMeasureUnit(1);
+    units_.Set(1);
     EXPECT_EQ(IDOK, RunEditor(3, [](HWND dialog) {
                   SendMessageA(GetDlgItem(dialog, IDC_PRESET_EDIT_SCAN_SIZE), CB_SETCURSEL, 3, 0);  // A4
                   PressButton(dialog, IDOK);

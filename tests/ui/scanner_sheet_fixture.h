@@ -2,8 +2,8 @@
 // virtual scanner and a profile of its own, driven from a script thread.
 #pragma once
 
-#include "dialog_driver.h"
-#include "sheet_driver.h"
+#include "support/dialog_driver.h"
+#include "support/sheet_driver.h"
 #include "ui/scan_request.h"
 #include "ui/scanner_dialog_context.h"
 #include "ui/scanner_sheet.h"
@@ -32,7 +32,7 @@ protected:
     bool HasSection(const char* section) const;
     void WriteProfileText(const char* section, const char* key, const char* value) const;
 
-    ScannerDialogContext context_{settings_, io_, kUiModeScan, kSection, &owner_, scan_, negotiated_};
+    ScannerDialogContext context_{settings_, io_, kUiModeScan, kSection, &owner_, scan_, negotiated_, units_};
     std::set<HWND> seen_;
 };
 

@@ -6,8 +6,8 @@
 #include "engine/presets.h"
 #include "engine/scan_settings.h"
 #include "localization/text_table.h"
-#include "png_file.h"
-#include "screen_pixels.h"
+#include "support/png_file.h"
+#include "support/screen_pixels.h"
 #include "support/message_box_watcher.h"
 #include "system_scanner_library.h"
 #include "resources/custom_settings_page_ids.h"
@@ -178,7 +178,7 @@ TEST_F(ScannerSheetTest, StartPageComesFromTheProfileAndOnlyZeroOrOneCount) {
     };
     for (const auto& c : cases) {
         WriteProfileText(kSection, "PropPage", c.stored);
-        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_, scan_, negotiated_};
+        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_, scan_, negotiated_, units_};
         EXPECT_EQ(c.page, StartPageFromProfile(context)) << (c.stored ? c.stored : "absent") << " " << c.mode;
     }
     WriteProfileText(kSection, "PropPage", "1");

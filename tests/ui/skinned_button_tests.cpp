@@ -2,8 +2,8 @@
 // with a background colour of the test's choosing: sizes and regions, what
 // the window shows in each state (read back from the window), tooltips, right
 // clicks, and malformed pictures from a resource module of the tests.
-#include "dialog_driver.h"
-#include "png_file.h"
+#include "support/dialog_driver.h"
+#include "support/png_file.h"
 #include "ui_fixture.h"
 #include "window_pixels.h"
 

@@ -2,8 +2,8 @@
 // scanner, as the scanning loop feeds it. Its clock moves by hand: one
 // refresh interval per block unless a test says otherwise, so that every
 // block is shown as it comes.
-#include "dialog_driver.h"
-#include "png_file.h"
+#include "support/dialog_driver.h"
+#include "support/png_file.h"
 #include "progress_test_support.h"
 #include "ui_fixture.h"
 

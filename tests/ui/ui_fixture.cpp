@@ -46,7 +46,6 @@ void UiTest::SetUp() {
 
     ASSERT_TRUE(io_.Load(VirtualScannerPath().c_str())) << VirtualScannerPath();
     ProcAddress<ResetProc>(io_.Library(), "BRSVIO_Reset")();
-    ResetPaperCache();
 
     RegisterOwnerClass();
     HWND owner = CreateWindowExA(0, kOwnerClass, "Image application", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
@@ -61,7 +60,6 @@ void UiTest::SetUp() {
 void UiTest::TearDown() {
     if (HWND owner = owner_.Detach()) DestroyWindow(owner);
     DrainMessages();
-    ResetPaperCache();
     io_.Close();
     ResetLanguageCacheForTesting();
 }

@@ -3,6 +3,7 @@
 // for the application's, and the virtual scanner as the data source's scanner.
 #pragma once
 
+#include "engine/measure_unit.h"
 #include "engine/negotiation_state.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
@@ -49,6 +50,7 @@ protected:
     PageStore store_;
     ScanContext scan_{io_, sheet_, store_, nullptr};
     Negotiation negotiated_;  // everything allowed unless a test restricts it
+    MeasureUnit units_;
 };
 
 // Text of a window, or of a dialog's item.

@@ -1,4 +1,4 @@
-#include "screen_pixels.h"
+#include "support/screen_pixels.h"
 
 #include "framework/gdi_object.h"
 

@@ -1,4 +1,4 @@
-#include "sheet_driver.h"
+#include "support/sheet_driver.h"
 
 #include <commctrl.h>
 #include <prsht.h>

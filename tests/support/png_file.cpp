@@ -1,6 +1,6 @@
-#include "png_file.h"
+#include "support/png_file.h"
 
-#include "screen_pixels.h"
+#include "support/screen_pixels.h"
 
 #include <algorithm>
 #include <array>
