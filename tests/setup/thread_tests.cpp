@@ -1,4 +1,5 @@
 // The thread and event layer that setup waits for msiexec with.
+#include "framework/handles.h"
 #include "setup/multi_wait_event.h"
 #include "setup/wait_thread.h"
 
@@ -129,16 +130,21 @@ TEST(MultiWaitEvent, InvalidOtherHandleIsAFailedWait) {
     EXPECT_EQ(-4, event.Wait(nullptr, 0));
 }
 
+// Waits for the started `thread` to end and gives its exit code; 0xDEAD when
+// it cannot be watched or does not end within 10 s.
+DWORD ExitCodeOf(const OSThread& thread) {
+    UniqueHandle handle(OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, thread.ThreadId()));
+    DWORD code = 0xDEAD;
+    if (!handle || WaitForSingleObject(handle.Get(), 10000) != WAIT_OBJECT_0 ||
+        !GetExitCodeThread(handle.Get(), &code))
+        return 0xDEAD;
+    return code;
+}
+
 TEST(OSThread, RunGetsTheArgumentAndItsResultIsTheExitCode) {
     EchoThread thread;
     ASSERT_TRUE(thread.Start(0x1234));
-    const HANDLE handle = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, thread.ThreadId());
-    ASSERT_NE(nullptr, handle);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, 10000));
-    DWORD code = 0;
-    GetExitCodeThread(handle, &code);
-    CloseHandle(handle);
-    EXPECT_EQ(7u, code);
+    EXPECT_EQ(7u, ExitCodeOf(thread));
     EXPECT_EQ(0x1234u, thread.seen);
 }
 
@@ -151,13 +157,7 @@ public:
 TEST(OSThread, AnExceptionFromRunEndsTheThreadWithTheFailureCodeNotTheProcess) {
     ThrowingThread thread;
     ASSERT_TRUE(thread.Start(0));
-    const HANDLE handle = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, thread.ThreadId());
-    ASSERT_NE(nullptr, handle);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(handle, 10000));
-    DWORD code = 0;
-    GetExitCodeThread(handle, &code);
-    CloseHandle(handle);
-    EXPECT_EQ(OSThread::kRunFailed, code);
+    EXPECT_EQ(OSThread::kRunFailed, ExitCodeOf(thread));
 }
 
 TEST(OSThread, SecondStartWhileRunningFails) {
