@@ -1,4 +1,5 @@
 #include "tests/datasource/capability_session.h"
+#include "support/scanner_call_log.h"
 
 #include "framework/proc_address.h"
 #include "scanner-sim/brsvio.h"
@@ -151,21 +152,6 @@ bool CapabilitySession::Configure(const char* key, const char* value) {
     return configure && configure(key, value) == 1;
 }
 
-std::string CapabilitySession::CallLog() {
-    auto getLog = ProcAddress<BRSVIO_GetCallLog_Fn>(ScannerModule(), "BRSVIO_GetCallLog");
-    if (!getLog) return {};
-    const int32_t length = getLog(nullptr, 0);
-    std::string log(static_cast<size_t>(length) + 1, '\0');
-    getLog(&log[0], length + 1);
-    log.resize(static_cast<size_t>(length));
-    return log;
-}
+std::string CapabilitySession::CallLog() { return ReadCallLog(ScannerModule()); }
 
-int CapabilitySession::Calls(const std::string& name) {
-    std::istringstream lines(CallLog());
-    std::string line;
-    int count = 0;
-    while (std::getline(lines, line))
-        if (line.compare(0, name.size() + 1, name + " ") == 0) ++count;
-    return count;
-}
+int CapabilitySession::Calls(const std::string& name) { return CountCalls(CallLog(), name); }

@@ -1,5 +1,7 @@
 #include "brsvio_library.h"
 
+#include "support/scanner_call_log.h"
+
 #include <memory>
 #include <sstream>
 
@@ -68,13 +70,7 @@ bool BrsvioLibrary::Complete() const {
     return true;
 }
 
-std::string BrsvioLibrary::CallLog() const {
-    const int32_t length = GetCallLog(nullptr, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int32_t again = GetCallLog(&text[0], length + 1);
-    text.resize(static_cast<size_t>(again < length ? again : length));
-    return text;
-}
+std::string BrsvioLibrary::CallLog() const { return ReadCallLog(module.Get()); }
 
 std::vector<std::string> BrsvioLibrary::CallLogLines() const {
     std::vector<std::string> lines;

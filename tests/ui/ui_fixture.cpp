@@ -1,15 +1,14 @@
 #include "ui_fixture.h"
 
 #include "framework/proc_address.h"
+#include "support/scanner_call_log.h"
 
-#include <sstream>
 #include <vector>
 
 namespace {
 
 typedef int32_t(__cdecl* ConfigureProc)(const char* key, const char* value);
 typedef void(__cdecl* ResetProc)();
-typedef int32_t(__cdecl* CallLogProc)(char* buffer, int32_t size);
 
 constexpr const char* kOwnerClass = "TavixUiTestOwner";
 
@@ -76,23 +75,9 @@ void UiTest::Configure(const char* key, const char* value) {
     ASSERT_EQ(1, configure(key, value)) << key << "=" << value;
 }
 
-std::string UiTest::CallLog() const {
-    auto callLog = ProcAddress<CallLogProc>(io_.Library(), "BRSVIO_GetCallLog");
-    if (!callLog) return std::string();
-    std::string text(static_cast<size_t>(callLog(nullptr, 0)) + 1, '\0');
-    callLog(&text[0], static_cast<int32_t>(text.size()));
-    text.resize(text.size() - 1);
-    return text;
-}
+std::string UiTest::CallLog() const { return ReadCallLog(io_.Library()); }
 
-int UiTest::Calls(const char* name) const {
-    std::istringstream lines(CallLog());
-    const std::string prefix = std::string(name) + " ";
-    int count = 0;
-    for (std::string line; std::getline(lines, line);)
-        if (line.compare(0, prefix.size(), prefix) == 0) ++count;
-    return count;
-}
+int UiTest::Calls(const char* name) const { return CountCalls(CallLog(), name); }
 
 void UiTest::DrainMessages() {
     MSG msg;

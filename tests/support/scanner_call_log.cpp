@@ -1,0 +1,27 @@
+#include "support/scanner_call_log.h"
+
+#include "framework/proc_address.h"
+
+#include <cstdint>
+#include <sstream>
+
+std::string ReadCallLog(HMODULE scanner) {
+    typedef int32_t(__cdecl * CallLogProc)(char* buffer, int32_t size);
+    auto callLog = scanner ? ProcAddress<CallLogProc>(scanner, "BRSVIO_GetCallLog") : nullptr;
+    if (!callLog) return std::string();
+    const int32_t length = callLog(nullptr, 0);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int32_t written = callLog(&text[0], length + 1);
+    text.resize(static_cast<size_t>(written >= 0 && written < length ? written : length));
+    return text;
+}
+
+int CountCalls(const std::string& log, const std::string& function) {
+    std::istringstream lines(log);
+    const std::string prefix = function + " ";
+    int count = 0;
+    for (std::string line; std::getline(lines, line);)
+        if (line.compare(0, prefix.size(), prefix) == 0) ++count;
+    return count;
+}
