@@ -4,6 +4,7 @@
 // block is shown as it comes.
 #include "support/dialog_driver.h"
 #include "support/png_file.h"
+#include "support/screen_pixels.h"
 #include "progress_test_support.h"
 #include "ui_fixture.h"
 
@@ -122,26 +123,7 @@ protected:
         RECT rect = {};
         GetClientRect(Window(), &rect);
         MapWindowPoints(Window(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        void* bits = nullptr;
-        HDC screen = GetDC(nullptr);
-        GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ previous = SelectObject(memory, bitmap.Get());
-        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-        GdiFlush();
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        if (!bits || width <= 0 || height <= 0) return {};
-        const auto* first = static_cast<const uint8_t*>(bits);
-        return std::vector<uint8_t>(first, first + static_cast<size_t>(BytesPerLine(24, width)) * height);
+        return ReadScreen(rect).bgr;
     }
     // Bytes in which two pictures differ (all of them when their sizes do).
     static size_t Differences(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
