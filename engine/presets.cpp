@@ -64,11 +64,7 @@ bool DefaultPreset(int n, ScanSettings* record) {
     record->ScanMode = preset.ScanMode;
     record->DPI = preset.DPI;
     record->Filter = preset.Filter;
-    record->Brightness = 0;
-    record->Contrast = 0;
-    record->Gamma = 18;
-    record->Highlight = 255;
-    record->Shadow = 0;
+    ResetTones(*record);
     record->Top = 0;
     record->Left = 0;
     record->Bottom = 1100;

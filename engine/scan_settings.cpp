@@ -12,9 +12,20 @@ int16_t ReadField(const char* section, const char* key, int fallback) {
     return static_cast<int16_t>(ProfileInt(section, key, fallback));
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+int16_t ReadTone(const char* section, const char* key, const ToneRange& range) {
+    const int16_t value = ReadField(section, key, range.Default);
+    return value >= range.Low && value <= range.High ? value : range.Default;
+}
 
 }  // namespace
+
+void ResetTones(ScanSettings& record) {
+    record.Brightness = kBrightnessRange.Default;
+    record.Contrast = kContrastRange.Default;
+    record.Gamma = kGammaRange.Default;
+    record.Highlight = kHighlightRange.Default;
+    record.Shadow = kShadowRange.Default;
+}
 
 bool LoadSettings(const char* section, ScanSettings* record, const Negotiation& negotiated) {
     if (!record) return false;
@@ -32,16 +43,11 @@ bool LoadSettings(const char* section, ScanSettings* record, const Negotiation& 
     record->Filter = ReadField(section, "Filter", 0);
     record->Invert = ReadField(section, "Invert", 0);
 
-    int16_t brightness = ReadField(section, "Brightness", 0);
-    record->Brightness = InRange(brightness, -100, 100) ? brightness : 0;
-    int16_t contrast = ReadField(section, "Contrast", 0);
-    record->Contrast = InRange(contrast, -100, 100) ? contrast : 0;
-    int16_t gamma = ReadField(section, "Gamma", 18);
-    record->Gamma = InRange(gamma, 10, 40) ? gamma : 18;
-    int16_t highlight = ReadField(section, "Highlight", 255);
-    record->Highlight = InRange(highlight, 5, 255) ? highlight : 255;
-    int16_t shadow = ReadField(section, "Shadow", 0);
-    record->Shadow = InRange(shadow, 0, 250) ? shadow : 0;
+    record->Brightness = ReadTone(section, "Brightness", kBrightnessRange);
+    record->Contrast = ReadTone(section, "Contrast", kContrastRange);
+    record->Gamma = ReadTone(section, "Gamma", kGammaRange);
+    record->Highlight = ReadTone(section, "Highlight", kHighlightRange);
+    record->Shadow = ReadTone(section, "Shadow", kShadowRange);
 
     return ClampFrame(record, ReadField(section, "Top", 0), ReadField(section, "Left", 0),
                       ReadField(section, "Bottom", 1100), ReadField(section, "Right", 850));

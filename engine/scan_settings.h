@@ -65,6 +65,25 @@ constexpr int kMaxRight = 864;
 constexpr int kMinFrameLength = 10;
 constexpr int kMinFrameWidth = 50;
 
+// The five tone values as the record stores them: the range a stored profile
+// and the dialog's sliders may hold, and the value they start from.
+struct ToneRange {
+    int16_t Low;
+    int16_t High;
+    int16_t Default;
+};
+constexpr ToneRange kBrightnessRange{-100, 100, 0};
+constexpr ToneRange kContrastRange{-100, 100, 0};
+constexpr ToneRange kGammaRange{10, 40, 18};  // gamma x 10
+constexpr ToneRange kHighlightRange{5, 255, 255};
+constexpr ToneRange kShadowRange{0, 250, 0};
+// Highlight and shadow levels the scanner takes: the whole 8-bit scale, wider
+// than the dialog's ranges, which keep the two apart.
+constexpr int16_t kToneLevelMax = 255;
+
+// Puts the five tone values at their defaults.
+void ResetTones(ScanSettings& record);
+
 // The operations below do nothing with a null record.
 
 // Zero-fills the record and reads the fourteen keys of `section`, replacing

@@ -54,17 +54,18 @@ const PageCaption kCaptions[] = {
 struct SliderSetup {
     int sliderId;
     int valueId;
-    int low, high, pageSize, tickFrequency;
+    ToneRange range;
+    int pageSize, tickFrequency;
     int16_t ScanSettings::*field;
 };
 
 const SliderSetup kSliders[] = {
-    {IDC_CUSTOM_BRIGHTNESS, IDC_CUSTOM_BRIGHTNESS_VALUE, -100, 100, 10, 20,
+    {IDC_CUSTOM_BRIGHTNESS, IDC_CUSTOM_BRIGHTNESS_VALUE, kBrightnessRange, 10, 20,
      &ScanSettings::Brightness},
-    {IDC_CUSTOM_CONTRAST, IDC_CUSTOM_CONTRAST_VALUE, -100, 100, 10, 20, &ScanSettings::Contrast},
-    {IDC_CUSTOM_GAMMA, IDC_CUSTOM_GAMMA_VALUE, 10, 40, 2, 2, &ScanSettings::Gamma},
-    {IDC_CUSTOM_HIGHLIGHT, IDC_CUSTOM_HIGHLIGHT_VALUE, 5, 255, 5, 15, &ScanSettings::Highlight},
-    {IDC_CUSTOM_SHADOW, IDC_CUSTOM_SHADOW_VALUE, 0, 250, 5, 15, &ScanSettings::Shadow},
+    {IDC_CUSTOM_CONTRAST, IDC_CUSTOM_CONTRAST_VALUE, kContrastRange, 10, 20, &ScanSettings::Contrast},
+    {IDC_CUSTOM_GAMMA, IDC_CUSTOM_GAMMA_VALUE, kGammaRange, 2, 2, &ScanSettings::Gamma},
+    {IDC_CUSTOM_HIGHLIGHT, IDC_CUSTOM_HIGHLIGHT_VALUE, kHighlightRange, 5, 15, &ScanSettings::Highlight},
+    {IDC_CUSTOM_SHADOW, IDC_CUSTOM_SHADOW_VALUE, kShadowRange, 5, 15, &ScanSettings::Shadow},
 };
 
 constexpr int kHighlightAboveShadow = 5;
@@ -231,8 +232,8 @@ void CustomSettingsPage::FillLists() {
 void CustomSettingsPage::SetUpSliders() {
     for (const SliderSetup& slider : kSliders) {
         HWND control = Item(slider.sliderId);
-        SendMessageA(control, TBM_SETRANGEMIN, FALSE, slider.low);
-        SendMessageA(control, TBM_SETRANGEMAX, TRUE, slider.high);
+        SendMessageA(control, TBM_SETRANGEMIN, FALSE, slider.range.Low);
+        SendMessageA(control, TBM_SETRANGEMAX, TRUE, slider.range.High);
         SendMessageA(control, TBM_SETPAGESIZE, 0, slider.pageSize);
         SendMessageA(control, TBM_SETTICFREQ, slider.tickFrequency, 0);
     }
@@ -320,11 +321,7 @@ void CustomSettingsPage::OnReset() {
     settings_.DetectEOP = 0;
     settings_.Filter = 0;
     settings_.Invert = 0;
-    settings_.Brightness = 0;
-    settings_.Contrast = 0;
-    settings_.Gamma = 18;
-    settings_.Highlight = 255;
-    settings_.Shadow = 0;
+    ResetTones(settings_);
     SelectMode(kPreviewRangeMode);
     ShowSettings();
     if (preview_) preview_->Refresh(kRefreshAfterReset);
