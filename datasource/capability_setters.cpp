@@ -1,6 +1,6 @@
 #include "datasource/capability_setters.h"
 
-#include "datasource/capability_table.h"
+#include "datasource/scanner_properties.h"
 #include "engine/negotiation_state.h"
 
 #include <cstdlib>
@@ -12,35 +12,38 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) {
 }
 
 constexpr int16_t kFallbackResolution = 75;
-constexpr int32_t kToneLimit = 1000;  // tenths of the stored -100..100
+static_assert(kBrightnessRange.Low == kContrastRange.Low && kBrightnessRange.High == kContrastRange.High,
+              "brightness and contrast share one capability range");
+constexpr int32_t kToneLow = kBrightnessRange.Low * kToneScale;
+constexpr int32_t kToneHigh = kBrightnessRange.High * kToneScale;
 
 }  // namespace
 
 void SetBrightness(ScanSettings& settings, int32_t value) {
-    settings.Brightness = static_cast<int16_t>(Clamp(value, -kToneLimit, kToneLimit) / 10);
+    settings.Brightness = static_cast<int16_t>(Clamp(value, kToneLow, kToneHigh) / kToneScale);
 }
 
 void SetContrast(ScanSettings& settings, int32_t value) {
-    settings.Contrast = static_cast<int16_t>(Clamp(value, -kToneLimit, kToneLimit) / 10);
+    settings.Contrast = static_cast<int16_t>(Clamp(value, kToneLow, kToneHigh) / kToneScale);
 }
 
 void SetGamma(ScanSettings& settings, float gamma) {
     const float scaled = gamma * 10.0f + 0.5f;
     // Clamped as a float first: a huge or NaN value has no integer to truncate to.
-    int16_t stored = 10;
-    if (scaled >= 40.0f)
-        stored = 40;
-    else if (scaled >= 10.0f)
+    int16_t stored = kGammaRange.Low;
+    if (scaled >= kGammaRange.High)
+        stored = kGammaRange.High;
+    else if (scaled >= kGammaRange.Low)
         stored = static_cast<int16_t>(scaled);
     settings.Gamma = stored;
 }
 
 void SetHighlight(ScanSettings& settings, int32_t value) {
-    settings.Highlight = static_cast<int16_t>(Clamp(value, 0, 255));
+    settings.Highlight = static_cast<int16_t>(Clamp(value, 0, kToneLevelMax));
 }
 
 void SetShadow(ScanSettings& settings, int32_t value) {
-    settings.Shadow = static_cast<int16_t>(Clamp(value, 0, 255));
+    settings.Shadow = static_cast<int16_t>(Clamp(value, 0, kToneLevelMax));
 }
 
 void SetPixelType(ScanSettings& settings, const Negotiation& negotiated, TW_UINT16 pixelType) {

@@ -9,6 +9,9 @@
 
 #include <cstdint>
 
+// Applications give brightness and contrast in tenths of the stored unit.
+constexpr int32_t kToneScale = 10;
+
 // Brightness and contrast arrive in tenths of the stored unit: clamped to
 // -1000..1000, then divided by 10 (truncating toward zero).
 void SetBrightness(ScanSettings& settings, int32_t value);

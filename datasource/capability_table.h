@@ -1,13 +1,14 @@
-// The capabilities this source negotiates: their item types and query-support
-// values, the list CAP_SUPPORTEDCAPS reports, the custom capability ids, and
-// the tables that map capability values onto the scan settings record.
+// The capabilities this source negotiates, one row each: its id and item
+// type, how its current and default values and its list are built, the
+// containers MSG_SET accepts with the handler that stores the value, and what
+// MSG_RESET puts back. MSG_QUERYSUPPORT's answer and CAP_SUPPORTEDCAPS follow
+// from the rows.
 #pragma once
 
+#include "datasource/capability_values.h"
 #include "datasource/twain.h"
-#include "engine/negotiation_state.h"
-#include "engine/scan_settings.h"
 
-#include <cstdint>
+class CDataSourceApp;
 
 // Custom capabilities.
 constexpr TW_UINT16 kCapFilter = 0xBC00;             // descreen filter, Settings.Filter
@@ -24,50 +25,83 @@ constexpr TW_INT32 kSupportReadOnly = TWQC_GET | TWQC_GETCURRENT | TWQC_GETDEFAU
 constexpr TW_INT32 kSupportCommand = kSupportReadOnly | TWQC_SET;                   // 15
 constexpr TW_INT32 kSupportNegotiable = kSupportCommand | TWQC_RESET;               // 31
 
-struct CapabilityInfo {
-    TW_UINT16 Id;
-    TW_UINT16 ItemType;
-    TW_INT32 Support;
+struct Capability {
+    using Word = TW_UINT32 (*)(const CDataSourceApp& app);
+    using List = TW_UINT16 (*)(TW_CAPABILITY& cap, const CDataSourceApp& app);
+    using Setter = TW_UINT16 (*)(const TW_CAPABILITY& cap, CDataSourceApp& app);
+    using Resetter = void (*)(CDataSourceApp& app);
+
+    TW_UINT16 Id = 0;
+    TW_UINT16 ItemType = 0;
+    // The one value MSG_GETCURRENT answers, and MSG_GET where there is no
+    // list. Without it every get answers with the list.
+    Word CurrentWord = nullptr;
+    // The one value MSG_GETDEFAULT answers; without it, the current one.
+    Word DefaultWord = nullptr;
+    // The enumeration, range or array MSG_GET answers with.
+    List Values = nullptr;
+    // MSG_SET: the kAccepts... containers and the handler. Without a handler
+    // the capability is read-only and MSG_SET is a bad operation, or, for a
+    // row marked so, an unsupported capability.
+    unsigned SetContainers = kAcceptsNone;
+    Setter SetValue = nullptr;
+    bool SetIsUnsupported = false;
+    // MSG_RESET is allowed; the resetter, where there is one, puts the
+    // power-on value back (a fixed property has nothing to put back).
+    bool Resettable = false;
+    Resetter ResetValue = nullptr;
+
+    constexpr TW_INT32 Support() const {
+        return kSupportReadOnly | (SetValue ? TWQC_SET : 0) | (Resettable ? TWQC_RESET : 0);
+    }
+
+    // Builders, so that each row of the table reads as one sentence.
+    constexpr Capability Current(Word word) const {
+        Capability row = *this;
+        row.CurrentWord = word;
+        return row;
+    }
+    constexpr Capability Default(Word word) const {
+        Capability row = *this;
+        row.DefaultWord = word;
+        return row;
+    }
+    constexpr Capability Lists(List list) const {
+        Capability row = *this;
+        row.Values = list;
+        return row;
+    }
+    constexpr Capability Set(unsigned containers, Setter setter) const {
+        Capability row = *this;
+        row.SetContainers = containers;
+        row.SetValue = setter;
+        return row;
+    }
+    constexpr Capability SetUnsupported() const {
+        Capability row = *this;
+        row.SetIsUnsupported = true;
+        return row;
+    }
+    constexpr Capability Reset(Resetter resetter) const {
+        Capability row = *this;
+        row.Resettable = true;
+        row.ResetValue = resetter;
+        return row;
+    }
+    constexpr Capability ResetKeepsValue() const { return Reset(nullptr); }
 };
+
+constexpr Capability CapabilityRow(TW_UINT16 id, TW_UINT16 itemType) {
+    Capability row;
+    row.Id = id;
+    row.ItemType = itemType;
+    return row;
+}
 
 constexpr int kSupportedCapCount = 41;
-// The ids CAP_SUPPORTEDCAPS reports, in its order.
-extern const TW_UINT16 SupportedCapsList[kSupportedCapCount];
-// One entry per id of SupportedCapsList, in the same order.
-extern const CapabilityInfo CapabilityTable[kSupportedCapCount];
-// The entry of `id`, or null when the source does not handle it.
-const CapabilityInfo* FindCapability(TW_UINT16 id);
-
-// Pixel types and the ScanMode each stands for, indexed by pixel type.
-struct PixelTypeMode {
-    TW_UINT16 PixelType;
-    int16_t ScanMode;
-};
-extern const PixelTypeMode PixelTypeModeMap[kPixelTypeCount];
-// The pixel type of the record's ScanMode; modes outside the map count as TWPT_BW.
-TW_UINT16 CurrentPixelType(const ScanSettings& settings);
-// ICAP_BITDEPTH of a pixel type: 8 per sample for gray and colour, else 1.
-TW_UINT16 BitDepthOf(TW_UINT16 pixelType);
-
-// The TWAIN paper sizes and their frames in hundredths of an inch.
-struct PaperSize {
-    TW_UINT16 Code;
-    int16_t Top;
-    int16_t Left;
-    int16_t Bottom;
-    int16_t Right;
-};
-constexpr int kPaperSizeCount = 8;
-extern const PaperSize PaperSizeTable[kPaperSizeCount];
-constexpr TW_UINT16 kDefaultPaperSize = TWSS_USLETTER;
-// The row of `code`, or null.
-const PaperSize* FindPaperSizeCode(TW_UINT16 code);
-// The code of the first row whose frame equals the record's exactly; the
-// maximum-area row counts only after an application set it (LastSetSize 0).
-// 0 when no row matches.
-TW_UINT16 CurrentPaperSize(const ScanSettings& settings, const Negotiation& negotiated);
-
-// The scanner's fixed properties.
-constexpr float kPhysicalWidthInches = 8.64f;
-constexpr float kPhysicalHeightInches = 14.0f;
-constexpr int kNativeResolution = 600;
+// One row per capability, in the order CAP_SUPPORTEDCAPS reports them.
+extern const Capability CapabilityTable[kSupportedCapCount];
+// The ids of the table's rows, in order: CAP_SUPPORTEDCAPS.
+extern const TW_UINT16 (&SupportedCapsList)[kSupportedCapCount];
+// The row of `id`, or null when the source does not handle it.
+const Capability* FindCapability(TW_UINT16 id);

@@ -65,3 +65,5 @@ int32_t BrightnessOfThreshold(TW_UINT32 word) {
 }
 
 float GammaOfFix32(TW_UINT32 word) { return ToFloat(word); }
+
+TW_UINT32 FixWordOf(float value) { return Fix32ToWord(FloatToFix32(value)); }

@@ -1,5 +1,6 @@
-// The value an application's MSG_SET container carries, and the conversions
-// of received FIX32 numbers into the integers of the scan settings.
+// The value an application's MSG_SET container carries, the conversions of
+// received FIX32 numbers into the integers of the scan settings, and the
+// Item words the source answers with.
 #pragma once
 
 #include "datasource/twain.h"
@@ -35,3 +36,10 @@ int16_t RoundedFix32(TW_UINT32 word);
 int32_t BrightnessOfThreshold(TW_UINT32 word);
 // Gamma is passed on as a float.
 float GammaOfFix32(TW_UINT32 word);
+
+// Item words of the containers the source fills.
+TW_UINT32 FixWordOf(float value);
+inline TW_UINT32 BoolWord(bool value) { return value ? TRUE : FALSE; }
+// Signed 16-bit values fill the Item word sign-extended, so that it reads the
+// same as a TW_INT16 and as a TW_INT32.
+inline TW_UINT32 SignedWord(int16_t value) { return static_cast<TW_UINT32>(static_cast<int32_t>(value)); }

@@ -3,13 +3,13 @@
 #include "datasource/capability_table.h"
 #include "datasource/data_source_app.h"
 #include "datasource/operations.h"
+#include "datasource/scanner_properties.h"
 #include "datasource/triplet_table.h"
 #include "engine/negotiation_state.h"
 #include "tests/datasource/container_bytes.h"
 #include "tests/datasource/global_alloc_failure.h"
 
 #include <gtest/gtest.h>
-
 
 namespace {
 
@@ -20,21 +20,6 @@ ScanSettings Frame(int top, int left, int bottom, int right) {
     settings.Bottom = static_cast<int16_t>(bottom);
     settings.Right = static_cast<int16_t>(right);
     return settings;
-}
-
-TEST(CapabilityTable, SupportedCapsListHasItsFortyOneIdsInOrder) {
-    const TW_UINT16 expected[] = {
-        0x0001, 0x0100, 0x0101, 0x0102, 0x0103, 0x1002, 0x1003, 0x1005, 0x1007, 0x100B, 0x100D,
-        0x100E, 0x100F, 0x1014, 0x102D, 0x1030, 0x1101, 0x1103, 0x1108, 0x110A, 0x110C, 0x1111,
-        0x1112, 0x1113, 0x1116, 0x1117, 0x1118, 0x1119, 0x111C, 0x111F, 0x1120, 0x1122, 0x1123,
-        0x112B, 0x112C, 0xBC00, 0xBC01, 0xBE00, 0xBE01, 0xBE02, 0xBE03};
-    ASSERT_EQ(41u, sizeof expected / sizeof expected[0]);
-    for (int i = 0; i < kSupportedCapCount; ++i) {
-        EXPECT_EQ(expected[i], SupportedCapsList[i]) << i;
-        ASSERT_NE(nullptr, FindCapability(expected[i])) << i;
-    }
-    EXPECT_EQ(nullptr, FindCapability(CAP_AUTHOR));
-    EXPECT_EQ(nullptr, FindCapability(0xBE04));
 }
 
 TEST(CapabilityTable, PixelTypesMapToScanModes) {
