@@ -2,8 +2,8 @@
 
 #include "engine/negotiation_state.h"
 #include "engine/scan_error.h"
+#include "engine/user_messages.h"
 #include "ui/calibration_dialog.h"
-#include "ui/product_caption.h"
 
 #include <windows.h>
 
@@ -19,8 +19,7 @@ bool Online(const CDataSourceApp& app) { return app.DeviceOnline != 0; }
 // application's window may not be known yet.
 TW_UINT16 RunWithPrompt(CDataSourceApp& app, CalibrationKind kind) {
     if (!Online(app)) {
-        const std::string text = ScanErrorText(kScanScannerError);
-        MessageBoxA(nullptr, text.c_str(), kProductCaption, MB_OK | MB_ICONEXCLAMATION);
+        ShowScanError(nullptr, kScanScannerError);
         return app.Fail(TWCC_BUMMER);
     }
     if (!CalibrationDialog(app.Io, &app.HostWnd, kind, 1)) return app.Fail(TWCC_BUMMER);

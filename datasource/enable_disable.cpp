@@ -5,10 +5,10 @@
 #include "datasource/end_of_transfers.h"
 #include "datasource/operations.h"
 #include "engine/scan_error.h"
+#include "engine/user_messages.h"
 #include "framework/message_pump.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
-#include "ui/product_caption.h"
 #include "ui/scanner_dialog.h"
 
 #include <string>
@@ -18,11 +18,7 @@ namespace {
 // Messages handled after the dialog, before the scan starts.
 constexpr int kMessagesAfterDialog = 100;
 
-void ShowScannerNotReady() {
-    std::string text;
-    LoadText(GetLanguage(), texts::ScannerNotReady, text);
-    MessageBoxA(nullptr, text.c_str(), kProductCaption, MB_OK);
-}
+void ShowScannerNotReady() { ShowNotice(nullptr, texts::ScannerNotReady); }
 
 // Notifications go to hParent, so a handle that names no window would leave
 // the application waiting for a page that is never announced.
@@ -97,7 +93,7 @@ TW_UINT16 Enable(TW_USERINTERFACE& ui, int32_t uiMode) {
     if (result == kScanOk) return TWRC_SUCCESS;
     // A user who declined the paper check needs no message about it.
     if (result != kScanCancelled)
-        app.HostWnd.MessageBox(ScanErrorText(result), kProductCaption, MB_OK | MB_ICONEXCLAMATION);
+        ShowScanError(app.HostWnd.GetSafeHwnd(), result);
     app.State = 4;
     return app.Fail(TWCC_OPERATIONERROR);
 }

@@ -8,11 +8,11 @@
 #include "engine/block_reader.h"
 #include "engine/lines_per_block.h"
 #include "engine/negotiation_state.h"
-#include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
 #include "engine/scan_error.h"
 #include "framework/global_block.h"
+#include "framework/owner_disabled.h"
 
 #include <algorithm>
 #include <cstdint>

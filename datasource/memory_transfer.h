@@ -5,7 +5,7 @@
 
 #include "engine/acquisition_ui.h"
 #include "engine/block_reader.h"
-#include "engine/owner_disabled.h"
+#include "framework/owner_disabled.h"
 
 #include <cstdint>
 #include <memory>

@@ -6,6 +6,7 @@
 #include "engine/negotiation_state.h"
 #include "engine/scan_settings.h"
 #include "engine/user_data_folder.h"
+#include "engine/user_messages.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
 
@@ -46,11 +47,7 @@ void RestoreHelpAndProfilePaths(CDataSourceApp& app) {
     app.SetProfileName(app.SavedProfileName);
 }
 
-void ShowDriverNotLoaded() {
-    std::string text;
-    LoadText(GetLanguage(), texts::ScannerDriverNotLoaded, text);
-    MessageBoxA(nullptr, text.c_str(), "Tavix Scanner", MB_OK);
-}
+void ShowDriverNotLoaded() { ShowNotice(nullptr, texts::ScannerDriverNotLoaded); }
 
 }  // namespace
 

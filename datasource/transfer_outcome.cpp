@@ -3,11 +3,11 @@
 #include "datasource/data_source_app.h"
 #include "engine/pixel_rows.h"
 #include "engine/scan_error.h"
-#include "ui/product_caption.h"
+#include "engine/user_messages.h"
 
 void ShowTransferError(const CDataSourceApp& app, int scanError) {
     if (scanError == kScanOk || scanError == kScanCancelled) return;
-    app.HostWnd.MessageBox(ScanErrorText(scanError), kProductCaption, MB_OK | MB_ICONEXCLAMATION);
+    ShowScanError(app.HostWnd.GetSafeHwnd(), scanError);
 }
 
 TW_UINT16 FailTransfer(CDataSourceApp& app, int scanError) {

@@ -3,15 +3,15 @@
 #include "engine/acquisition_ui.h"
 #include "engine/block_reader.h"
 #include "engine/lines_per_block.h"
-#include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
-#include "engine/scan_context.h"
 #include "engine/pixel_rows.h"
+#include "engine/scan_context.h"
 #include "engine/scan_error.h"
 #include "engine/scanner_io.h"
+#include "engine/user_messages.h"
+#include "framework/owner_disabled.h"
 #include "framework/wnd.h"
-#include "localization/language.h"
 #include "localization/text_table.h"
 
 #include <algorithm>
@@ -19,12 +19,8 @@
 
 namespace {
 
-const char kCaption[] = "Tavix Scanner";
-
 int Ask(const CWnd* owner, const LocalizedText& entry, UINT type) {
-    std::string text;
-    LoadText(GetLanguage(), entry, text);
-    return ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, text.c_str(), kCaption, type);
+    return AskUser(owner ? owner->GetSafeHwnd() : nullptr, entry, type);
 }
 
 int ReadRowsOfSide(const ScanContext& scan, int side, int32_t stride, int32_t rowsPerBlock,

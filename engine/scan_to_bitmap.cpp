@@ -4,14 +4,14 @@
 #include "engine/bitmap_file.h"
 #include "engine/block_reader.h"
 #include "engine/lines_per_block.h"
-#include "engine/owner_disabled.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
-#include "engine/scan_context.h"
 #include "engine/pixel_rows.h"
+#include "engine/scan_context.h"
 #include "engine/scan_error.h"
 #include "engine/scanner_io.h"
 #include "framework/handles.h"
+#include "framework/owner_disabled.h"
 
 #include <windows.h>
 

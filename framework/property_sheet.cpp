@@ -1,5 +1,7 @@
 #include "framework/property_sheet.h"
 
+#include "framework/owner_disabled.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -8,22 +10,6 @@ namespace {
 // The sheet being made on this thread: the sheet callback has no argument
 // of its own to carry the object.
 thread_local CPropertySheet* sheetBeingMade = nullptr;
-
-// Re-enables the owner however the run ends.
-class OwnerDisabled {
-public:
-    explicit OwnerDisabled(HWND owner) : owner_(owner && IsWindowEnabled(owner) ? owner : nullptr) {
-        if (owner_) EnableWindow(owner_, FALSE);
-    }
-    ~OwnerDisabled() {
-        if (owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
-    }
-    OwnerDisabled(const OwnerDisabled&) = delete;
-    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
-
-private:
-    HWND owner_;
-};
 }  // namespace
 
 CPropertySheet::CPropertySheet(std::string caption, HWND owner, int startPage)

@@ -2,12 +2,13 @@
 
 #include "engine/calibration.h"
 #include "engine/scanner_io.h"
+#include "engine/user_messages.h"
 #include "framework/wnd.h"
 #include "localization/language.h"
+#include "localization/product_caption.h"
 #include "localization/text_table.h"
 #include "resources/calibration_prompt_ids.h"
 #include "ui/calibration_prompt_dialog.h"
-#include "ui/product_caption.h"
 
 #include <string>
 
@@ -39,10 +40,7 @@ public:
 
 private:
     int Show(const LocalizedText& entry, UINT type) const {
-        std::string text;
-        LoadText(GetLanguage(), entry, text);
-        if (owner_) return owner_->MessageBox(text, caption_, type);
-        return MessageBoxA(nullptr, text.c_str(), caption_.c_str(), type);
+        return AskUser(owner_ ? owner_->GetSafeHwnd() : nullptr, entry, type, caption_.c_str());
     }
 
     const CWnd* owner_;

@@ -6,12 +6,12 @@
 #include "engine/scan_to_bitmap.h"
 #include "engine/scanner_io.h"
 #include "engine/temp_file_name.h"
+#include "engine/user_messages.h"
 #include "framework/handles.h"
 #include "framework/wait_cursor.h"
 #include "framework/wnd.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
-#include "ui/product_caption.h"
 
 #include <windows.h>
 
@@ -21,9 +21,7 @@ constexpr int16_t kPreviewResolution = 75;
 constexpr int16_t kPreviewGamma = 10;
 constexpr int16_t kPreviewHighlight = 255;
 
-void ShowError(const CWnd& owner, int code) {
-    owner.MessageBox(ScanErrorText(code), kProductCaption, MB_ICONEXCLAMATION);
-}
+void ShowError(const CWnd& owner, int code) { ShowScanError(owner.GetSafeHwnd(), code); }
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
@@ -50,7 +48,7 @@ PreviewScanOutcome MakePreviewScan(const CWnd& owner, const ScanContext& scan,
     const ScannerIo& io = scan.Io;
     if (!CheckPaper(scan, &owner)) return kPreviewDeclined;
     if (!io.StartScan()) {
-        owner.MessageBox(CurrentText(texts::ScannerNotReady), kProductCaption, MB_OK);
+        ShowNotice(owner.GetSafeHwnd(), texts::ScannerNotReady);
         return kPreviewNoScanner;
     }
     const ScanSettings preview = PreviewScanSettings(current);
@@ -96,8 +94,7 @@ bool PreviewFileExists(const std::string& previewPath) {
 }
 
 bool AskAndDeletePreview(const CWnd& owner, const std::string& previewPath) {
-    if (owner.MessageBox(CurrentText(texts::DeletePreviewImage), kProductCaption,
-                         MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+    if (AskUser(owner.GetSafeHwnd(), texts::DeletePreviewImage, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
     SetFileAttributesA(previewPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!DeleteFileA(previewPath.c_str())) {

@@ -3,7 +3,7 @@
 #include "localization/language.h"
 #include "localization/text_table.h"
 #include "resources/progress_window_ids.h"
-#include "ui/product_caption.h"
+#include "localization/product_caption.h"
 
 #include <string>
 #include <utility>

@@ -10,7 +10,7 @@
 #include "framework/wnd.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
-#include "ui/product_caption.h"
+#include "localization/product_caption.h"
 
 #include <pbt.h>
 
@@ -193,12 +193,12 @@ void ScannerSheet::ChangeLanguage() {
 
 void ScannerSheet::PollFeeder() {
     if (!pollingEnabled_) return;
-    if (!context_.Io.IsPaperOn(false)) {
+    if (!context_.Scan.Io.IsPaperOn(false)) {
         paperLatched_ = false;
         return;
     }
     if (paperLatched_) return;
     // Once per sheet laid in: the scanner draws it to its start position.
     paperLatched_ = true;
-    context_.Io.FeedOn();
+    context_.Scan.Io.FeedOn();
 }
