@@ -51,7 +51,7 @@ bool ScannerReachable(CDataSourceApp& app) {
 // the acquisition (false: `result` is the answer already).
 bool RunDialog(CDataSourceApp& app, TW_USERINTERFACE& ui, TW_UINT16& result) {
     ui.ModalUI = TRUE;
-    ScannerDialogContext context{app.Settings, app.Io, app.UiMode, app.SectionName, &app.HostWnd, app.Scan(),
+    ScannerDialogContext context{app.Settings, app.UiMode, app.SectionName, &app.HostWnd, app.Scan(),
                                  app.Negotiated, app.Units};
     ScanRequest request = kScanRequestCancelled;
     const bool ran = RunScannerDialog(context, request);

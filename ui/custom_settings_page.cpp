@@ -161,7 +161,7 @@ CustomSettingsPage::CustomSettingsPage(ScannerDialogContext& context, std::strin
 bool CustomSettingsPage::OnInitDialog() {
     SetTexts();
     HWND page = GetSafeHwnd();
-    preview_ = std::make_unique<PreviewWindow>(settings_, context_.Io);
+    preview_ = std::make_unique<PreviewWindow>(settings_, context_.Scan.Io);
     horizontalRuler_.Bind(*this, IDC_CUSTOM_RULER_HORIZONTAL);
     verticalRuler_.Bind(*this, IDC_CUSTOM_RULER_VERTICAL);
     light_.Bind(*this, IDC_CUSTOM_SENSOR_LIGHT);
@@ -416,7 +416,7 @@ bool CustomSettingsPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
             return true;
         case IDC_CUSTOM_CALIBRATE:
             if (notifyCode != BN_CLICKED) break;
-            CalibrationDialog(context_.Io, this, kCalibrateOrClean, 0);
+            CalibrationDialog(context_.Scan.Io, this, kCalibrateOrClean, 0);
             return true;
         case IDC_CUSTOM_PREVIEW:
             if (notifyCode != BN_CLICKED) break;
@@ -451,7 +451,7 @@ bool CustomSettingsPage::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
 void CustomSettingsPage::OnTimer(UINT_PTR timerId) {
     if (timerId != kSensorTimer) return;
     // The scanner dialog's feed polling keeps the cached answer fresh.
-    const bool paper = context_.Io.IsPaperOn(true);
+    const bool paper = context_.Scan.Io.IsPaperOn(true);
     const int column = paper ? SensorLight::kPaperColumn : SensorLight::kNoPaperColumn;
     if (light_.Column() != column) light_.SetCell(0, column);
 }

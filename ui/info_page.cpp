@@ -43,7 +43,7 @@ bool InfoPage::OnInitDialog() {
     PlaceLogo();
 
     std::string config, interfaceText;
-    context_.Io.HardwareCheck(config, interfaceText);
+    context_.Scan.Io.HardwareCheck(config, interfaceText);
     SetItemText(IDC_INFO_INTERFACE, interfaceText);
     SetItemText(IDC_INFO_CONFIG, config);
 

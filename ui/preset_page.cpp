@@ -75,7 +75,7 @@ bool PresetPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
         return true;
     }
     if (id == IDC_PRESET_CALIBRATE && notifyCode == BN_CLICKED) {
-        CalibrationDialog(context_.Io, this, kCalibrateOrClean, 0);
+        CalibrationDialog(context_.Scan.Io, this, kCalibrateOrClean, 0);
         return true;
     }
     return CPropertyPage::OnCommand(id, notifyCode, control);

@@ -1,8 +1,8 @@
 // What the scanner dialog and its pages work on, handed to them by the data
 // source when it shows the dialog: the current settings (edited in place),
-// the scanner, the mode of the display, the profile section of the calling
-// application, the window that owns the dialog, what its scans read with,
-// what the application negotiated and the unit of lengths.
+// the mode of the display, the profile section of the calling application,
+// the window that owns the dialog, what its scans read with (the scanner
+// among it), what the application negotiated and the unit of lengths.
 #pragma once
 
 #include "engine/measure_unit.h"
@@ -12,7 +12,6 @@
 #include <cstdint>
 
 class CWnd;
-class ScannerIo;
 struct ScanSettings;
 
 // The modes of a display (the data source's UiMode).
@@ -22,7 +21,6 @@ constexpr int32_t kUiModeScan = 2;
 
 struct ScannerDialogContext {
     ScanSettings& Settings;
-    const ScannerIo& Io;
     int32_t UiMode;
     const char* SectionName;  // profile section of the application; never null
     const CWnd* Host;         // owner of the dialog; may be unbound

@@ -31,7 +31,7 @@ protected:
     std::vector<std::string> LeftoverPreviewTemporaries() const;
 
     std::string helpPath_;
-    ScannerDialogContext context_{settings_, io_, kUiModeScan, kSection, &owner_, scan_, negotiated_, units_};
+    ScannerDialogContext context_{settings_, kUiModeScan, kSection, &owner_, scan_, negotiated_, units_};
 };
 
 // The page's controls, worked from the page's own thread.

@@ -74,7 +74,8 @@ class InfoPageTest : public UiTest {
 protected:
     // Shows the page with `io` as the scanner; the screenshot is saved when named.
     InfoView Show(const ScannerIo& io, const char* screenshot = nullptr) {
-        ScannerDialogContext context{settings_, io, kUiModeScan, "InfoPageTest", &owner_, scan_, negotiated_, units_};
+        const ScanContext scan{io, sheet_, store_, nullptr};
+        ScannerDialogContext context{settings_, kUiModeScan, "InfoPageTest", &owner_, scan, negotiated_, units_};
         InfoPage page(context, "Information");
         PageHost host(OwnerHwnd());
         InfoView view;

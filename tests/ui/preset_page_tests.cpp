@@ -50,7 +50,7 @@ std::string ListEntry(HWND list, int index) {
 
 class PresetPageTest : public UiTest {
 protected:
-    ScannerDialogContext Context() { return ScannerDialogContext{settings_, io_, kUiModeScan, "TestApp", &Owner(), scan_, negotiated_, units_}; }
+    ScannerDialogContext Context() { return ScannerDialogContext{settings_, kUiModeScan, "TestApp", &Owner(), scan_, negotiated_, units_}; }
     // Runs the page in a sheet while `script` acts on it from a second thread.
     INT_PTR RunPage(PresetPage& page, std::function<void(HWND sheet, HWND page)> script) {
         TestSheet sheet("Tavix Scanner", OwnerHwnd(), 0);

@@ -32,7 +32,7 @@ protected:
     bool HasSection(const char* section) const;
     void WriteProfileText(const char* section, const char* key, const char* value) const;
 
-    ScannerDialogContext context_{settings_, io_, kUiModeScan, kSection, &owner_, scan_, negotiated_, units_};
+    ScannerDialogContext context_{settings_, kUiModeScan, kSection, &owner_, scan_, negotiated_, units_};
     std::set<HWND> seen_;
 };
 

@@ -178,7 +178,7 @@ TEST_F(ScannerSheetTest, StartPageComesFromTheProfileAndOnlyZeroOrOneCount) {
     };
     for (const auto& c : cases) {
         WriteProfileText(kSection, "PropPage", c.stored);
-        const ScannerDialogContext context{settings_, io_, c.mode, kSection, &owner_, scan_, negotiated_, units_};
+        const ScannerDialogContext context{settings_, c.mode, kSection, &owner_, scan_, negotiated_, units_};
         EXPECT_EQ(c.page, StartPageFromProfile(context)) << (c.stored ? c.stored : "absent") << " " << c.mode;
     }
     WriteProfileText(kSection, "PropPage", "1");
