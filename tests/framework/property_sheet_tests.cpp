@@ -1,6 +1,7 @@
 // The property sheet with its own modal loop, its pages bound through their
 // descriptions, owner-drawn controls drawn by their objects and subclassed
 // controls, run as real windows.
+#include "framework/owner_disabled.h"
 #include "framework/owner_drawn.h"
 #include "framework/property_sheet.h"
 #include "framework/subclassed_window.h"
@@ -298,6 +299,26 @@ TEST(SubclassedWindow, WindowDestroyedFirstReleasesTheObject) {
     ASSERT_TRUE(counter.Subclass(button));
     DestroyWindow(button);
     EXPECT_FALSE(counter.IsAttached());
+}
+
+// A modal run or a scan gives the owner back as it found it: an application
+// that had disabled its window itself does not see it enabled behind its back.
+TEST(OwnerDisabled, GivesTheOwnerBackInItsEarlierState) {
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, owner);
+    {
+        OwnerDisabled disabled(owner);
+        EXPECT_FALSE(IsWindowEnabled(owner));
+    }
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EnableWindow(owner, FALSE);
+    { OwnerDisabled disabled(owner); }
+    EXPECT_FALSE(IsWindowEnabled(owner));
+    { OwnerDisabled nothing(static_cast<HWND>(nullptr)); }
+    DestroyWindow(owner);
+    // A window destroyed meanwhile is left alone.
+    { OwnerDisabled gone(owner); }
 }
 
 }  // namespace
