@@ -114,6 +114,7 @@ class CallsFromInsideATransfer : public TransferSession {};
 
 TEST_F(CallsFromInsideATransfer, CloseDisableAndEndAreSequenceErrorsThere) {
     Page(1, 100);
+    Scanner(kSlowBlocks);
     OpenAndEnable(true);
     std::vector<std::pair<TW_UINT16, TW_UINT16>> answers;
     HGLOBAL dib = nullptr;

@@ -7,6 +7,11 @@
 
 #include <functional>
 
+// Scanner control keys that make every block of a page take a while, so
+// that a page lasts long enough for WhenProgressShows's timer to meet its
+// progress window however fast the machine reads it.
+constexpr char kSlowBlocks[] = "block_delay_ms=20\n";
+
 // The visible progress window of this thread, or null.
 HWND FindProgressWindow();
 // Posts the Cancel button's click to the window.

@@ -14,7 +14,10 @@ namespace {
 class TransferCancel : public TransferSession {
 protected:
     // A page long enough that the progress window pumps many times.
-    void LongPage(int mode) { Page(mode, 300, 0, 0, 1100, 850); }
+    void LongPage(int mode) {
+        Page(mode, 300, 0, 0, 1100, 850);
+        Scanner(kSlowBlocks);
+    }
 
     // After a cancel: no condition, nothing pending, no window left behind.
     void ExpectCancelled(int state) {

@@ -56,9 +56,7 @@ TEST_P(TemporaryFolder, HoldsNothingAfterTheTransferAndAfterItsEnd) {
     const bool cancel = path.outcome == Outcome::kCancelled;
     if (path.outcome == Outcome::kBlockFails) Scanner("block_fails_after_rows=150\n");
     if (path.outcome == Outcome::kPageStartFails) Scanner("page_start_fails=1\n");
-    // Slow blocks: the page lasts long enough for the canceller's timer to
-    // meet the progress window, however fast the machine reads it.
-    if (cancel) Scanner("block_delay_ms=20\n");
+    if (cancel) Scanner(kSlowBlocks);
     Page(1, 100, 0, 0, cancel ? 1100 : 450, 850);
     if (path.detectEndOfPage) DetectEndOfPage();
     OpenAndEnable(cancel);
