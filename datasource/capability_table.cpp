@@ -52,6 +52,23 @@ void ResetResolutions(App& app) {
 
 constexpr Capability Row(TW_UINT16 id, TW_UINT16 itemType) { return CapabilityRow(id, itemType); }
 
+// A fixed property: the one value the scanner has is all MSG_SET accepts,
+// and MSG_RESET has nothing to put back.
+template <TW_UINT16 kOnly>
+constexpr Capability FixedRow(TW_UINT16 id, TW_UINT16 itemType, unsigned containers) {
+    return Row(id, itemType).Current(Always<kOnly>).Set(containers, RequireValue<kOnly>).ResetKeepsValue();
+}
+
+// One resolution serves both axes.
+constexpr Capability ResolutionRow(TW_UINT16 id) {
+    return Row(id, TWTY_FIX32)
+        .Current([](const App& app) { return FixWordOf(app.Settings.DPI); })
+        .Default(AlwaysFix<kDefaultResolution>)
+        .Lists(ListResolutions)
+        .Set(kAny, SetResolutionCap)
+        .Reset(ResetResolutions);
+}
+
 }  // namespace
 
 constexpr Capability CapabilityTable[kSupportedCapCount] = {
@@ -59,20 +76,14 @@ constexpr Capability CapabilityTable[kSupportedCapCount] = {
         .Current([](const App& app) { return SignedWord(app.Negotiated.XferCount); })
         .Set(kOne, SetXferCountCap)
         .Reset([](App& app) { app.Negotiated.XferCount = -1; }),
-    Row(ICAP_COMPRESSION, TWTY_UINT16)
-        .Current(Always<TWCP_NONE>)
-        .Set(kOneOrList, RequireValue<TWCP_NONE>)
-        .ResetKeepsValue(),
+    FixedRow<TWCP_NONE>(ICAP_COMPRESSION, TWTY_UINT16, kOneOrList),
     Row(ICAP_PIXELTYPE, TWTY_UINT16)
         .Current([](const App& app) -> TW_UINT32 { return CurrentPixelType(app.Settings); })
         .Default(Always<TWPT_BW>)
         .Lists(ListPixelTypes)
         .Set(kOneOrList, SetPixelTypeCap)
         .Reset(ResetPixelTypes),
-    Row(ICAP_UNITS, TWTY_UINT16)
-        .Current(Always<TWUN_INCHES>)
-        .Set(kOneOrList, RequireValue<TWUN_INCHES>)
-        .ResetKeepsValue(),
+    FixedRow<TWUN_INCHES>(ICAP_UNITS, TWTY_UINT16, kOneOrList),
     Row(ICAP_XFERMECH, TWTY_UINT16)
         .Current([](const App& app) -> TW_UINT32 { return app.Negotiated.XferMech; })
         .Default(Always<TWSX_NATIVE>)
@@ -89,10 +100,7 @@ constexpr Capability CapabilityTable[kSupportedCapCount] = {
         .Default(Always<FALSE>),
     // The list is its own current and default value.
     Row(CAP_SUPPORTEDCAPS, TWTY_UINT16).Lists(ListSupportedCaps),
-    Row(CAP_AUTOFEED, TWTY_BOOL)
-        .Current(Always<FALSE>)
-        .Set(kOne, RequireValue<FALSE>)
-        .ResetKeepsValue(),
+    FixedRow<FALSE>(CAP_AUTOFEED, TWTY_BOOL, kOne),
     Row(CAP_INDICATORS, TWTY_BOOL)
         .Current([](const App& app) -> TW_UINT32 { return app.Negotiated.ShowIndicators; })
         .Default(Always<TRUE>)
@@ -130,10 +138,7 @@ constexpr Capability CapabilityTable[kSupportedCapCount] = {
         .Lists(ListHighlight)
         .Set(kAny, SetHighlightCap)
         .Reset([](App& app) { app.Settings.Highlight = kHighlightRange.Default; }),
-    Row(ICAP_IMAGEFILEFORMAT, TWTY_UINT16)
-        .Current(Always<TWFF_BMP>)
-        .Set(kOneOrList, RequireValue<TWFF_BMP>)
-        .ResetKeepsValue(),
+    FixedRow<TWFF_BMP>(ICAP_IMAGEFILEFORMAT, TWTY_UINT16, kOneOrList),
     Row(ICAP_PHYSICALWIDTH, TWTY_FIX32).Current([](const App&) { return FixWordOf(kPhysicalWidthInches); }),
     Row(ICAP_PHYSICALHEIGHT, TWTY_FIX32).Current([](const App&) { return FixWordOf(kPhysicalHeightInches); }),
     Row(ICAP_SHADOW, TWTY_FIX32)
@@ -144,33 +149,16 @@ constexpr Capability CapabilityTable[kSupportedCapCount] = {
         .Reset([](App& app) { app.Settings.Shadow = kShadowRange.Default; }),
     Row(ICAP_XNATIVERESOLUTION, TWTY_FIX32).Current(AlwaysFix<kNativeResolution>),
     Row(ICAP_YNATIVERESOLUTION, TWTY_FIX32).Current(AlwaysFix<kNativeResolution>),
-    // One resolution serves both axes.
-    Row(ICAP_XRESOLUTION, TWTY_FIX32)
-        .Current([](const App& app) { return FixWordOf(app.Settings.DPI); })
-        .Default(AlwaysFix<kDefaultResolution>)
-        .Lists(ListResolutions)
-        .Set(kAny, SetResolutionCap)
-        .Reset(ResetResolutions),
-    Row(ICAP_YRESOLUTION, TWTY_FIX32)
-        .Current([](const App& app) { return FixWordOf(app.Settings.DPI); })
-        .Default(AlwaysFix<kDefaultResolution>)
-        .Lists(ListResolutions)
-        .Set(kAny, SetResolutionCap)
-        .Reset(ResetResolutions),
-    Row(ICAP_BITORDER, TWTY_UINT16)
-        .Current(Always<TWBO_MSBFIRST>)
-        .Set(kOne, RequireValue<TWBO_MSBFIRST>)
-        .ResetKeepsValue(),
+    ResolutionRow(ICAP_XRESOLUTION),
+    ResolutionRow(ICAP_YRESOLUTION),
+    FixedRow<TWBO_MSBFIRST>(ICAP_BITORDER, TWTY_UINT16, kOne),
     Row(ICAP_PIXELFLAVOR, TWTY_UINT16)
         .Current([](const App& app) -> TW_UINT32 { return app.Negotiated.PixelFlavor; })
         .Default(Always<TWPF_CHOCOLATE>)
         .Lists(ListPixelFlavors)
         .Set(kOne, SetPixelFlavorCap)
         .Reset([](App& app) { app.Negotiated.PixelFlavor = TWPF_CHOCOLATE; }),
-    Row(ICAP_PLANARCHUNKY, TWTY_UINT16)
-        .Current(Always<TWPC_CHUNKY>)
-        .Set(kOneOrList, RequireValue<TWPC_CHUNKY>)
-        .ResetKeepsValue(),
+    FixedRow<TWPC_CHUNKY>(ICAP_PLANARCHUNKY, TWTY_UINT16, kOneOrList),
     Row(ICAP_SUPPORTEDSIZES, TWTY_UINT16)
         .Current([](const App& app) -> TW_UINT32 { return CurrentPaperSize(app.Settings, app.Negotiated); })
         .Default(Always<kDefaultPaperSize>)
@@ -188,10 +176,7 @@ constexpr Capability CapabilityTable[kSupportedCapCount] = {
         .Current([](const App& app) -> TW_UINT32 { return BitDepthOf(CurrentPixelType(app.Settings)); })
         .Set(kOneOrList, SetBitDepthCap)
         .ResetKeepsValue(),
-    Row(ICAP_BITDEPTHREDUCTION, TWTY_UINT16)
-        .Current(Always<TWBR_THRESHOLD>)
-        .Set(kOneOrList, RequireValue<TWBR_THRESHOLD>)
-        .ResetKeepsValue(),
+    FixedRow<TWBR_THRESHOLD>(ICAP_BITDEPTHREDUCTION, TWTY_UINT16, kOneOrList),
     Row(kCapFilter, TWTY_BOOL)
         .Current([](const App& app) { return BoolWord(app.Settings.Filter != 0); })
         .Default(Always<FALSE>)

@@ -56,39 +56,25 @@ struct Capability {
     }
 
     // Builders, so that each row of the table reads as one sentence.
-    constexpr Capability Current(Word word) const {
-        Capability row = *this;
-        row.CurrentWord = word;
-        return row;
-    }
-    constexpr Capability Default(Word word) const {
-        Capability row = *this;
-        row.DefaultWord = word;
-        return row;
-    }
-    constexpr Capability Lists(List list) const {
-        Capability row = *this;
-        row.Values = list;
-        return row;
-    }
+    constexpr Capability Current(Word word) const { return With(&Capability::CurrentWord, word); }
+    constexpr Capability Default(Word word) const { return With(&Capability::DefaultWord, word); }
+    constexpr Capability Lists(List list) const { return With(&Capability::Values, list); }
     constexpr Capability Set(unsigned containers, Setter setter) const {
-        Capability row = *this;
-        row.SetContainers = containers;
-        row.SetValue = setter;
-        return row;
+        return With(&Capability::SetContainers, containers).With(&Capability::SetValue, setter);
     }
-    constexpr Capability SetUnsupported() const {
-        Capability row = *this;
-        row.SetIsUnsupported = true;
-        return row;
-    }
+    constexpr Capability SetUnsupported() const { return With(&Capability::SetIsUnsupported, true); }
     constexpr Capability Reset(Resetter resetter) const {
-        Capability row = *this;
-        row.Resettable = true;
-        row.ResetValue = resetter;
-        return row;
+        return With(&Capability::Resettable, true).With(&Capability::ResetValue, resetter);
     }
     constexpr Capability ResetKeepsValue() const { return Reset(nullptr); }
+
+private:
+    template <typename Field>
+    constexpr Capability With(Field Capability::*field, Field value) const {
+        Capability row = *this;
+        row.*field = value;
+        return row;
+    }
 };
 
 constexpr Capability CapabilityRow(TW_UINT16 id, TW_UINT16 itemType) {
