@@ -4,15 +4,12 @@
 #include "datasource/operations.h"
 #include "datasource/page_prescan.h"
 #include "datasource/transfer_outcome.h"
-#include "engine/acquisition_ui.h"
-#include "engine/block_reader.h"
 #include "engine/lines_per_block.h"
 #include "engine/negotiation_state.h"
 #include "engine/page_bracket.h"
 #include "engine/page_store.h"
 #include "engine/scan_error.h"
 #include "framework/global_block.h"
-#include "framework/owner_disabled.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -77,75 +74,49 @@ int BeginTransfer(CDataSourceApp& app, int32_t rowBytes, int32_t bufferRows) {
     transfer.fromStore = app.Settings.DetectEOP != 0;
     if (transfer.fromStore) {
         if (const int result = PrescanCurrentPage(app); result != kScanOk) return result;
-        PageStore& store = app.Pages;
-        // Rows kept for another width would be cut at the wrong places; a
-        // sheet with no rows at all has nothing to read back.
-        if (!store.SelectSlot(transfer.side) ||
-            (app.ImageLength > 0 && (store.RowBytes() != rowBytes || store.Rewind() != kPageStoreOk))) {
-            store.ClearStore();
-            return kScanFileError;
-        }
-    } else {
-        // The scanner's rows come through a block no larger than the reads
-        // the page is made for, whatever buffer the application offers.
-        auto reader = std::make_unique<BlockReader>(
-            app.Io, app.ImageWidth, transfer.side, rowBytes,
-            std::min(bufferRows, std::max<int32_t>(LinesPerBlock(app.Settings), 1)));
-        if (!reader->Ready()) return kScanOutOfMemory;
-        if (app.Sheet.Start(app.Settings) != 0) return kScanScannerError;
-        transfer.reader = std::move(reader);
     }
-
     transfer.width = app.ImageWidth;
     transfer.length = std::max<int32_t>(app.ImageLength, 0);
+    // Rows come through a block no larger than the reads the page is made
+    // for, whatever buffer the application offers.
+    const int32_t rowsPerBlock = std::min(bufferRows, std::max<int32_t>(LinesPerBlock(app.Settings), 1));
+    auto reader = std::make_unique<PageReader>(app.Scan(),
+                                               transfer.fromStore ? PageSource::Store : PageSource::Scanner,
+                                               PageSide{transfer.side, transfer.width, transfer.length, rowBytes});
+    if (const int opened = reader->Open(app.Settings, rowsPerBlock); opened != kScanOk) {
+        if (transfer.fromStore) app.Pages.ClearStore();
+        return opened;
+    }
+    if (app.Negotiated.ShowIndicators) reader->ShowProgress(transfer.owner, app.Settings.ScanMode);
+    transfer.reader = std::move(reader);
     transfer.rowBytes = rowBytes;
     transfer.rowsPerBuffer = bufferRows;
     transfer.rowsDone = 0;
-    if (app.Negotiated.ShowIndicators) {
-        transfer.ownerDisabled = std::make_unique<OwnerDisabled>(transfer.owner);
-        AcquisitionUi& ui = app.AcquisitionWindows;
-        if (transfer.fromStore)
-            transfer.barProgress = ui.OpenBarProgress(transfer.owner);
-        else
-            transfer.rowProgress =
-                ui.OpenRowProgress(transfer.owner, app.Settings.ScanMode, transfer.width, transfer.length);
-    }
     transfer.active = true;
     return kScanOk;
 }
 
 // Reads up to `rows` rows into the application's buffer; `rows` becomes the
 // number delivered.
-int ReadRows(MemoryTransfer& transfer, PageStore& store, uint8_t* buffer, int32_t& rows) {
+int ReadRows(MemoryTransfer& transfer, uint8_t* buffer, int32_t& rows) {
+    PageReader& reader = *transfer.reader;
     // Every strip is a call of its own: the application, and so the user,
     // had their turn since the last one.
-    if (transfer.rowProgress) transfer.rowProgress->ExpectInput();
-    if (transfer.barProgress) transfer.barProgress->ExpectInput();
-    if (rows == 0) return kScanOk;
-    if (transfer.fromStore) {
-        if (store.ReadRows(buffer, rows) != kPageStoreOk) return kScanFileError;
-        const int64_t done = static_cast<int64_t>(transfer.rowsDone) + rows;
-        if (transfer.barProgress &&
-            !transfer.barProgress->SetPercent(static_cast<int>(done * 100 / transfer.length)))
-            return kScanCancelled;
-        return kScanOk;
-    }
+    reader.ExpectInput();
     // Only whole rows of the page's size reach the buffer, never more than it
     // was offered for; a read the scanner answers short ends the strip.
-    BlockReader& reader = *transfer.reader;
     const size_t rowBytes = static_cast<size_t>(transfer.rowBytes);
     int32_t done = 0;
     while (done < rows) {
-        const int32_t asked = std::min(rows - done, reader.MaxLines());
-        const int read = reader.Read(asked, nullptr);
-        if (read < 0) return kScanScannerError;
-        std::memcpy(buffer + static_cast<size_t>(done) * rowBytes, reader.Rows(),
-                    static_cast<size_t>(read) * rowBytes);
+        const int32_t asked = std::min(rows - done, reader.RowsPerBlock());
+        int32_t read = asked;
+        uint8_t* block = nullptr;
+        if (const int result = reader.Next(read, block); result != kScanOk) return result;
+        std::memcpy(buffer + static_cast<size_t>(done) * rowBytes, block, static_cast<size_t>(read) * rowBytes);
         done += read;
         if (read < asked) break;
     }
     rows = done;
-    if (transfer.rowProgress && !transfer.rowProgress->AddRows(buffer, rows)) return kScanCancelled;
     return kScanOk;
 }
 
@@ -181,7 +152,7 @@ TW_UINT16 ImageMemXferGet(pTW_IDENTITY, TW_MEMREF data) {
         if (first) result = BeginTransfer(app, rowBytes, bufferRows);
         if (result == kScanOk) {
             rows = std::min({transfer.rowsPerBuffer, bufferRows, transfer.length - transfer.rowsDone});
-            result = ReadRows(transfer, app.Pages, buffer.Bytes(), rows);
+            result = ReadRows(transfer, buffer.Bytes(), rows);
             if (result != kScanOk) ReleaseSheet(app);
         }
     }

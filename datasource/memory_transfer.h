@@ -3,9 +3,7 @@
 // object.
 #pragma once
 
-#include "engine/acquisition_ui.h"
-#include "engine/block_reader.h"
-#include "framework/owner_disabled.h"
+#include "engine/page_reader.h"
 
 #include <cstdint>
 #include <memory>
@@ -23,25 +21,14 @@ struct MemoryTransfer {
     int32_t rowBytes = 0;
     int32_t rowsPerBuffer = 0;
     int32_t rowsDone = 0;
-    // Reads the scanner's rows for the application's buffers.
-    std::unique_ptr<BlockReader> reader;
-    // Declared in reverse order of going: the owner is enabled again before
-    // its progress window is destroyed, so that the activation returns to it.
-    std::unique_ptr<RowProgress> rowProgress;
-    std::unique_ptr<BarProgress> barProgress;
-    std::unique_ptr<OwnerDisabled> ownerDisabled;
+    // Reads the rows for the application's buffers and shows them.
+    std::unique_ptr<PageReader> reader;
 
-    void CloseWindows() {
-        ownerDisabled.reset();
-        rowProgress.reset();
-        barProgress.reset();
-    }
     // Forgets a transfer that has not reached its last buffer: its progress
     // window is destroyed and the application's window enabled again. The
     // sheet and the page store are left to the caller. The end of the
     // transfers calls this, and so does every transfer that begins a page.
     void Forget() {
-        CloseWindows();
         reader.reset();
         active = false;
     }

@@ -1,21 +1,19 @@
 #include "engine/acquisition.h"
 
 #include "engine/acquisition_ui.h"
-#include "engine/block_reader.h"
 #include "engine/lines_per_block.h"
 #include "engine/page_bracket.h"
+#include "engine/page_reader.h"
 #include "engine/page_store.h"
 #include "engine/pixel_rows.h"
 #include "engine/scan_context.h"
 #include "engine/scan_error.h"
 #include "engine/scanner_io.h"
 #include "engine/user_messages.h"
-#include "framework/owner_disabled.h"
 #include "framework/wnd.h"
 #include "localization/text_table.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -23,18 +21,23 @@ int Ask(const CWnd* owner, const LocalizedText& entry, UINT type) {
     return AskUser(owner ? owner->GetSafeHwnd() : nullptr, entry, type);
 }
 
-int ReadRowsOfSide(const ScanContext& scan, int side, int32_t stride, int32_t rowsPerBlock,
-                   RowProgress* progress, PageInProgress& page) {
+// Reads one side from the scanner into the store's current slot; the page
+// ends early where the scanner flags its end.
+int ReadSide(const ScanContext& scan, const CWnd* owner, const ScanSettings& settings,
+             bool showProgress, int side, int32_t stride, int32_t rowsPerBlock,
+             PageInProgress& page) {
     PageStore& store = scan.Store;
-    BlockReader reader(scan.Io, page.imageWidth, side, stride, rowsPerBlock);
-    if (!reader.Ready()) return kScanOutOfMemory;
+    if (!store.SelectSlot(side)) return kScanFileError;
+    PageReader reader(scan, PageSource::Scanner, PageSide{side, page.imageWidth, page.imageLength, stride});
+    if (const int opened = reader.Open(settings, rowsPerBlock); opened != kScanOk) return opened;
+    if (showProgress) reader.ShowProgress(owner, settings.ScanMode);
     int32_t remaining = page.imageLength;
     while (remaining > 0) {
+        int32_t rows = std::min(rowsPerBlock, remaining);
+        uint8_t* block = nullptr;
         int32_t endOfPage = 0;
-        int rows = reader.Read(std::min(rowsPerBlock, remaining), &endOfPage);
-        if (rows < 0) return kScanScannerError;
-        if (progress && !progress->AddRows(reader.Rows(), rows)) return kScanCancelled;
-        if (store.WriteRows(reader.Rows(), rows) != kPageStoreOk) return kScanFileError;
+        if (const int result = reader.Next(rows, block, &endOfPage); result != kScanOk) return result;
+        if (store.WriteRows(block, rows) != kPageStoreOk) return kScanFileError;
         remaining -= rows;
         if (endOfPage) {
             page.imageLength -= remaining;
@@ -42,25 +45,6 @@ int ReadRowsOfSide(const ScanContext& scan, int side, int32_t stride, int32_t ro
         }
     }
     return kScanOk;
-}
-
-int ReadSide(const ScanContext& scan, const CWnd* owner, const ScanSettings& settings,
-             bool showProgress, int side, int32_t stride, int32_t rowsPerBlock,
-             PageInProgress& page) {
-    if (!scan.Store.SelectSlot(side)) return kScanFileError;
-    std::unique_ptr<OwnerDisabled> disabled;
-    std::unique_ptr<RowProgress> progress;
-    if (showProgress) {
-        disabled = std::make_unique<OwnerDisabled>(owner);
-        if (scan.Windows)
-            progress = scan.Windows->OpenRowProgress(owner, settings.ScanMode, page.imageWidth, page.imageLength);
-    }
-    int result = ReadRowsOfSide(scan, side, stride, rowsPerBlock, progress.get(), page);
-    // The owner comes back before its progress window goes, so that the
-    // activation returns to it.
-    disabled.reset();
-    progress.reset();
-    return result;
 }
 
 }  // namespace
