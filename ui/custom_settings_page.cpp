@@ -87,13 +87,6 @@ std::string SliderText(int sliderId, int value) {
     return text;
 }
 
-// The last slider report of the process: a report equal to it changes nothing.
-struct SliderReport {
-    int id = 0;
-    int position = -32768;
-};
-SliderReport lastSliderReport;
-
 // "Free disk space: 12.34 MB" (GB from 1024 MB on), "Free disk space: xxx"
 // when the drive cannot be asked.
 std::string FreeSpaceText(const char* helpPath) {
@@ -118,8 +111,6 @@ void CheckButton(HWND page, int id, bool checked) {
 }
 
 }  // namespace
-
-void ResetSliderReportForTesting() { lastSliderReport = SliderReport(); }
 
 DWORD CustomSettingsHelpId(int controlId) {
     switch (controlId) {
@@ -159,6 +150,7 @@ CustomSettingsPage::CustomSettingsPage(ScannerDialogContext& context, std::strin
       settings_(context.Settings) {}
 
 bool CustomSettingsPage::OnInitDialog() {
+    lastSliderReport_ = SliderReport();
     SetTexts();
     HWND page = GetSafeHwnd();
     preview_ = std::make_unique<PreviewWindow>(settings_, context_.Scan.Io);
@@ -296,7 +288,7 @@ void CustomSettingsPage::OnSlider(HWND slider) {
     const SliderSetup* setup = SliderOf(id);
     if (!setup) return;
     const int position = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
-    if (id == lastSliderReport.id && position == lastSliderReport.position) return;
+    if (id == lastSliderReport_.id && position == lastSliderReport_.position) return;
     settings_.*setup->field = static_cast<int16_t>(position);
     SetItemText(setup->valueId, SliderText(id, position));
     // Highlight stays at least 5 above shadow, whichever of them moved.
@@ -308,7 +300,7 @@ void CustomSettingsPage::OnSlider(HWND slider) {
         ShowSlider(IDC_CUSTOM_HIGHLIGHT, settings_.Highlight);
     }
     if (preview_) preview_->Refresh(kRefreshAfterTone);
-    lastSliderReport = {id, position};
+    lastSliderReport_ = {id, position};
 }
 
 void CustomSettingsPage::SelectMode(int mode) {

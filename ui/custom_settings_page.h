@@ -16,10 +16,6 @@
 // The help id of a control of the page, 0 for a control without help.
 DWORD CustomSettingsHelpId(int controlId);
 
-// Forgets the last slider report of the process, so that the next report is
-// taken whatever it says (tests only).
-void ResetSliderReportForTesting();
-
 class CustomSettingsPage : public CPropertyPage {
 public:
     CustomSettingsPage(ScannerDialogContext& context, std::string title);
@@ -57,8 +53,17 @@ private:
     void SelectScanSize() const;
     int SelectedIndex(int listId) const;
 
+    // The last slider report of this page: a report equal to it changes
+    // nothing. Each opening of the page starts afresh, so that a position
+    // reported in an earlier dialog is never taken for a repeat.
+    struct SliderReport {
+        int id = 0;
+        int position = -32768;
+    };
+
     ScannerDialogContext& context_;
     ScanSettings& settings_;
+    SliderReport lastSliderReport_;
     std::unique_ptr<PreviewWindow> preview_;
     Ruler horizontalRuler_;
     Ruler verticalRuler_;

@@ -36,7 +36,6 @@ ScanSettings DefaultTestSettings() {
 
 void CustomPageTest::SetUp() {
     UiTest::SetUp();
-    ResetSliderReportForTesting();
     units_.Set(1);
     settings_ = DefaultTestSettings();
     // The data source's help file lies beside it: the page asks its drive.

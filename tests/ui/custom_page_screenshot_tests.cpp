@@ -25,7 +25,6 @@ TEST_F(CustomPageScreenshotTest, PreviewInEveryModeZoomedAndFramedInEnglishAndGe
     for (const auto& [language, tag] :
          {std::pair<LanguageId, const char*>{LanguageEnglish, "en"}, {LanguageGerman, "de"}}) {
         UseLanguage(language);
-        ResetSliderReportForTesting();
         settings_ = DefaultTestSettings();
         DeleteFileA(PreviewPath().c_str());
         Configure("sheets", "1");  // the preview scan feeds its sheet out

@@ -166,6 +166,13 @@ TEST_F(CustomSettingsPageTest, SlidersSetTheirRangesLabelsAndKeepHighlightAboveS
         MoveSlider(hwnd, IDC_CUSTOM_BRIGHTNESS, -100);
         EXPECT_EQ(7, settings_.Brightness);
     });
+    // The next opening of the page takes the same report: the user's move
+    // there must not be lost to the last dialog's.
+    settings_.Brightness = 7;
+    RunPage([&](CustomSettingsPage&, HWND hwnd) {
+        MoveSlider(hwnd, IDC_CUSTOM_BRIGHTNESS, -100);
+        EXPECT_EQ(-100, settings_.Brightness);
+    });
 }
 
 TEST_F(CustomSettingsPageTest, ResetRestoresTonesAndOptionsButKeepsModeResolutionAndFrame) {
