@@ -3,9 +3,10 @@
 // its messages run and are answered by a second thread; without them the
 // scanner is called directly and no window appears.
 #include "resources/calibration_prompt_ids.h"
+#include "support/dialog_finder.h"
 #include "support/english_messages.h"
-#include "tests/datasource/capability_session.h"
 #include "support/png_file.h"
+#include "tests/datasource/capability_session.h"
 
 #include <windows.h>
 
@@ -80,24 +81,6 @@ public:
     }
 
 private:
-    struct Search {
-        HWND found = nullptr;
-        const std::vector<HWND>* skip = nullptr;
-    };
-
-    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
-        auto* search = reinterpret_cast<Search*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(hwnd, &process);
-        if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
-        char className[32] = {};
-        GetClassNameA(hwnd, className, sizeof className);
-        if (std::string(className) != "#32770") return TRUE;
-        if (std::find(search->skip->begin(), search->skip->end(), hwnd) != search->skip->end()) return TRUE;
-        search->found = hwnd;
-        return FALSE;
-    }
-
     void Run() {
         while (!stop_) {
             if (!AnswerOne()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -109,11 +92,10 @@ private:
         answered_.erase(std::remove_if(answered_.begin(), answered_.end(),
                                        [](HWND hwnd) { return !IsWindow(hwnd); }),
                         answered_.end());
-        Search search;
-        search.skip = &answered_;
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) return false;
-        const HWND dialog = search.found;
+        DialogSearch search;
+        search.skip = [this](HWND hwnd) { return std::find(answered_.begin(), answered_.end(), hwnd) != answered_.end(); };
+        const HWND dialog = FindDialog(search);
+        if (!dialog) return false;
         // Let it finish laying out and painting.
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         SeenDialog seen;

@@ -1,21 +1,11 @@
 #include "tests/datasource/message_box_probe.h"
 
+#include "support/dialog_finder.h"
 #include "support/png_file.h"
 
 #include <chrono>
 
 namespace {
-
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
-    char className[32] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(param) = hwnd;
-    return FALSE;
-}
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM param) {
     char className[32] = {};
@@ -42,8 +32,7 @@ void MessageBoxProbe::Finish() {
 void MessageBoxProbe::Run() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
-        HWND box = nullptr;
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+        const HWND box = FindDialog();
         if (!box) {
             Sleep(20);
             continue;

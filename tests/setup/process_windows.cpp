@@ -1,23 +1,8 @@
 #include "process_windows.h"
 
+#include "support/dialog_finder.h"
+
 namespace {
-
-struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
-    Search& search = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == search.processId && IsWindowVisible(window) && std::string(name) == "#32770") {
-        search.found.push_back(window);
-    }
-    return TRUE;
-}
 
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM context) {
     char name[16] = {};
@@ -44,9 +29,9 @@ std::string WindowText(HWND window) {
 }
 
 std::vector<HWND> VisibleDialogs(DWORD processId) {
-    Search search{processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    DialogSearch search;
+    search.processId = processId;
+    return FindDialogs(search);
 }
 
 HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs) {

@@ -1,44 +1,25 @@
 #include "support/dialog_driver.h"
 
+#include "support/dialog_finder.h"
+
 #include <commctrl.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
-namespace {
-
-struct Search {
-    const std::set<HWND>* done;
-    HWND found;
-};
-
-BOOL CALLBACK FindNewDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
-    char className[16] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (std::string(className) != "#32770" || search->done->count(hwnd)) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-}  // namespace
-
 HWND WaitForNewDialog(std::set<HWND>& done, DWORD timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
         // A closed dialog's handle may be given to a later one.
         for (auto it = done.begin(); it != done.end();) it = IsWindow(*it) ? std::next(it) : done.erase(it);
-        Search search{&done, nullptr};
-        EnumWindows(FindNewDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            done.insert(search.found);
+        DialogSearch search;
+        search.skip = [&done](HWND hwnd) { return done.count(hwnd) != 0; };
+        if (const HWND found = FindDialog(search)) {
+            done.insert(found);
             // Let it finish its first paint before anyone looks at it.
             Sleep(60);
-            return search.found;
+            return found;
         }
         Sleep(20);
     }

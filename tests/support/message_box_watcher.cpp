@@ -1,34 +1,11 @@
 #include "support/message_box_watcher.h"
 
-#include <commctrl.h>
+#include "support/dialog_finder.h"
 
 #include <algorithm>
 #include <chrono>
 
 namespace {
-
-struct Search {
-    DWORD process;
-    HWND found;
-    const std::vector<HWND>* skip;
-};
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
-    char className[32] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (std::string(className) != "#32770") return TRUE;
-    if (FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr)) return TRUE;
-    // The source's tabbed dialog is driven by the test itself.
-    if (FindWindowExA(hwnd, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
-    if (std::find(search->skip->begin(), search->skip->end(), hwnd) != search->skip->end())
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
 
 BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
     auto* text = reinterpret_cast<std::string*>(param);
@@ -67,25 +44,30 @@ bool MessageBoxWatcher::AnswerOne() {
     answered_.erase(std::remove_if(answered_.begin(), answered_.end(),
                                    [](HWND hwnd) { return !IsWindow(hwnd); }),
                     answered_.end());
-    Search search{processId_, nullptr, &answered_};
-    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return false;
+    DialogSearch search;
+    search.processId = processId_;
+    search.skipProgressWindows = true;
+    // The source's tabbed dialog is driven by the test itself.
+    search.skipPropertySheets = true;
+    search.skip = [this](HWND hwnd) { return std::find(answered_.begin(), answered_.end(), hwnd) != answered_.end(); };
+    const HWND found = FindDialog(search);
+    if (!found) return false;
     // Give the box a moment to finish laying out its controls.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     SeenMessageBox box;
     char caption[256] = {};
-    GetWindowTextA(search.found, caption, sizeof caption);
+    GetWindowTextA(found, caption, sizeof caption);
     box.caption = caption;
-    EnumChildWindows(search.found, LongestStatic, reinterpret_cast<LPARAM>(&box.text));
-    box.hasOwner = GetWindow(search.found, GW_OWNER) != nullptr;
+    EnumChildWindows(found, LongestStatic, reinterpret_cast<LPARAM>(&box.text));
+    box.hasOwner = GetWindow(found, GW_OWNER) != nullptr;
     int answer = answers_.empty() ? IDOK : answers_[std::min(nextAnswer_, answers_.size() - 1)];
     ++nextAnswer_;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         seen_.push_back(box);
     }
-    answered_.push_back(search.found);
-    PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(search.found, answer)));
+    answered_.push_back(found);
+    PostMessageA(found, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(found, answer)));
     return true;
 }
