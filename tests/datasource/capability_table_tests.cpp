@@ -6,21 +6,13 @@
 #include "datasource/scanner_properties.h"
 #include "datasource/triplet_table.h"
 #include "engine/negotiation_state.h"
+#include "support/framed_settings.h"
 #include "tests/datasource/container_bytes.h"
 #include "tests/datasource/global_alloc_failure.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-ScanSettings Frame(int top, int left, int bottom, int right) {
-    ScanSettings settings{};
-    settings.Top = static_cast<int16_t>(top);
-    settings.Left = static_cast<int16_t>(left);
-    settings.Bottom = static_cast<int16_t>(bottom);
-    settings.Right = static_cast<int16_t>(right);
-    return settings;
-}
 
 TEST(CapabilityTable, PixelTypesMapToScanModes) {
     EXPECT_EQ(kScanModeBlackWhite, PixelTypeModeMap[TWPT_BW].ScanMode);
@@ -57,20 +49,20 @@ TEST(CapabilityTable, PaperSizesAreTheTableRowsInOrder) {
 
 TEST(CapabilityTable, CurrentPaperSizeIsTheRowOfTheFrame) {
     Negotiation negotiated;
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
-    EXPECT_EQ(TWSS_USLEGAL, CurrentPaperSize(Frame(0, 0, 1400, 850), negotiated));
-    EXPECT_EQ(TWSS_A4LETTER, CurrentPaperSize(Frame(0, 0, 1169, 827), negotiated));
-    EXPECT_EQ(TWSS_BUSINESSCARD, CurrentPaperSize(Frame(0, 0, 217, 354), negotiated));
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(FramedSettings(0, 0, 1100, 850), negotiated));
+    EXPECT_EQ(TWSS_USLEGAL, CurrentPaperSize(FramedSettings(0, 0, 1400, 850), negotiated));
+    EXPECT_EQ(TWSS_A4LETTER, CurrentPaperSize(FramedSettings(0, 0, 1169, 827), negotiated));
+    EXPECT_EQ(TWSS_BUSINESSCARD, CurrentPaperSize(FramedSettings(0, 0, 217, 354), negotiated));
     // The same size away from the corner is no paper size.
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(10, 0, 1110, 850), negotiated));
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1000, 800), negotiated));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(FramedSettings(10, 0, 1110, 850), negotiated));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(FramedSettings(0, 0, 1000, 800), negotiated));
     // The whole area before and after an application chose it.
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864), negotiated));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(FramedSettings(0, 0, 1400, 864), negotiated));
     negotiated.LastSetSize = TWSS_NONE;
-    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(Frame(0, 0, 1400, 864), negotiated));
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
+    EXPECT_EQ(TWSS_NONE, CurrentPaperSize(FramedSettings(0, 0, 1400, 864), negotiated));
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(FramedSettings(0, 0, 1100, 850), negotiated));
     negotiated.LastSetSize = TWSS_A4LETTER;
-    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(Frame(0, 0, 1100, 850), negotiated));
+    EXPECT_EQ(TWSS_USLETTER, CurrentPaperSize(FramedSettings(0, 0, 1100, 850), negotiated));
 }
 
 // The operations in process, on an open source whose restrictions the test sets.
@@ -81,7 +73,7 @@ protected:
         TheApp().Negotiated.Reset();
         app.State = 4;
         app.DeviceOnline = 0;
-        app.Settings = Frame(0, 0, 1100, 850);
+        app.Settings = FramedSettings(0, 0, 1100, 850);
         app.Settings.ScanMode = kScanModeBlackWhite;
         app.Settings.DPI = 300;
         app.Settings.Gamma = 18;
@@ -143,7 +135,7 @@ TEST_F(CapabilityAnswers, UnknownScanModeCountsAsBlackAndWhite) {
 
 TEST_F(CapabilityAnswers, WholeAreaFrameListsSizeNoneAsCurrent) {
     const uint16_t saved = TheApp().Negotiated.LastSetSize;
-    TheApp().Settings = Frame(0, 0, 1400, 864);
+    TheApp().Settings = FramedSettings(0, 0, 1400, 864);
     for (uint16_t last : {uint16_t{0xFFFF}, uint16_t{0}}) {
         TheApp().Negotiated.LastSetSize = last;
         EXPECT_EQ(Enumeration16Bytes(TWTY_UINT16, {0, 3, 4, 1, 29, 5, 13, 53}, 0, 1),

@@ -1,33 +1,25 @@
 #include "engine/scan_sizes.h"
+#include "support/framed_settings.h"
 #include "tests/engine/profile_fixture.h"
 
 #include <cstring>
 
 namespace {
 
-ScanSettings Frame(int16_t top, int16_t left, int16_t bottom, int16_t right) {
-    ScanSettings s{};
-    s.Top = top;
-    s.Left = left;
-    s.Bottom = bottom;
-    s.Right = right;
-    return s;
-}
-
 TEST(ScanSizes, FindPaperSizeNeedsAnExactFrame) {
-    ScanSettings letter = Frame(0, 0, 1100, 850);
+    ScanSettings letter = FramedSettings(0, 0, 1100, 850);
     EXPECT_EQ(1, FindPaperSize(&letter));
-    ScanSettings shifted = Frame(1, 0, 1100, 850);
+    ScanSettings shifted = FramedSettings(1, 0, 1100, 850);
     EXPECT_EQ(0, FindPaperSize(&shifted));
-    ScanSettings card = Frame(0, 0, 217, 354);
+    ScanSettings card = FramedSettings(0, 0, 217, 354);
     EXPECT_EQ(6, FindPaperSize(&card));
-    ScanSettings large = Frame(0, 0, 400, 600);
+    ScanSettings large = FramedSettings(0, 0, 400, 600);
     EXPECT_EQ(8, FindPaperSize(&large));
 }
 
 TEST(ScanSizes, EverySizeRoundTrips) {
     for (int index = 1; index <= kScanSizeCount; ++index) {
-        ScanSettings s = Frame(5, 5, 5, 5);
+        ScanSettings s = FramedSettings(5, 5, 5, 5);
         SetPaperSize(index, &s);
         EXPECT_EQ(index, FindPaperSize(&s));
         EXPECT_EQ(0, s.Top);
@@ -37,7 +29,7 @@ TEST(ScanSizes, EverySizeRoundTrips) {
 
 TEST(ScanSizes, IndexOutsideOneToEightGivesLetter) {
     for (int index : {0, 9, -1, 1000}) {
-        ScanSettings s = Frame(10, 10, 300, 300);
+        ScanSettings s = FramedSettings(10, 10, 300, 300);
         SetPaperSize(index, &s);
         EXPECT_EQ(1100, s.Bottom) << index;
         EXPECT_EQ(850, s.Right) << index;

@@ -1,5 +1,6 @@
 // The preview's arithmetic: frames from dragged corners, zoom and scroll
 // ranges, the drawn part of an image and the frame's handles.
+#include "support/framed_settings.h"
 #include "ui/preview_geometry.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,6 @@ namespace {
 
 constexpr int32_t kW = 254;  // a typical client size of the preview
 constexpr int32_t kH = 392;
-
-ScanSettings Framed(int top, int left, int bottom, int right) {
-    ScanSettings settings = {};
-    settings.Top = static_cast<int16_t>(top);
-    settings.Left = static_cast<int16_t>(left);
-    settings.Bottom = static_cast<int16_t>(bottom);
-    settings.Right = static_cast<int16_t>(right);
-    return settings;
-}
 
 TEST(PreviewFrame, CornersInEitherOrderGiveTheSameFrame) {
     ScanSettings forward = {}, backward = {}, crossed = {};
@@ -48,20 +40,20 @@ TEST(PreviewFrame, PointsOutsideTheWindowStayOnTheCanvas) {
     EXPECT_EQ(kCanvasHeight, settings.Bottom);
     EXPECT_LE(settings.Left, kCanvasWidth);
     // A window without size leaves the frame alone.
-    ScanSettings untouched = Framed(1, 2, 3, 4);
+    ScanSettings untouched = FramedSettings(1, 2, 3, 4);
     FrameFromCorners({0, 0}, {10, 10}, 0, 0, untouched);
     EXPECT_EQ(4, untouched.Right);
 }
 
 TEST(PreviewFrame, TooSmallBelowHalfAnInchEitherWay) {
-    EXPECT_TRUE(IsFrameTooSmall(Framed(0, 0, 1100, 49)));
-    EXPECT_TRUE(IsFrameTooSmall(Framed(100, 0, 149, 850)));
-    EXPECT_TRUE(IsFrameTooSmall(Framed(0, 0, 0, 0)));
-    EXPECT_FALSE(IsFrameTooSmall(Framed(100, 10, 150, 60)));
+    EXPECT_TRUE(IsFrameTooSmall(FramedSettings(0, 0, 1100, 49)));
+    EXPECT_TRUE(IsFrameTooSmall(FramedSettings(100, 0, 149, 850)));
+    EXPECT_TRUE(IsFrameTooSmall(FramedSettings(0, 0, 0, 0)));
+    EXPECT_FALSE(IsFrameTooSmall(FramedSettings(100, 10, 150, 60)));
 }
 
 TEST(PreviewFrame, TrackerRectangleIsTheFrameAtZoomOne) {
-    const RECT rect = TrackerRectOf(Framed(0, 0, 1100, 850), kW, kH);
+    const RECT rect = TrackerRectOf(FramedSettings(0, 0, 1100, 850), kW, kH);
     EXPECT_EQ(0, rect.left);
     EXPECT_EQ(0, rect.top);
     EXPECT_EQ(850 * kW / 864, rect.right);
@@ -145,7 +137,7 @@ TEST(PreviewFrameDrawing, HandlesSitInsideTheDottedRectangle) {
     PreviewView view;
     view.width = 864;
     view.height = 1400;
-    const FrameOnWindow frame = FrameOnWindowOf(Framed(100, 200, 500, 600), view);
+    const FrameOnWindow frame = FrameOnWindowOf(FramedSettings(100, 200, 500, 600), view);
     EXPECT_EQ(201, frame.x1);
     EXPECT_EQ(601, frame.x2);
     EXPECT_EQ(100, frame.y1);
@@ -164,7 +156,7 @@ TEST(PreviewFrameDrawing, HandlesSitInsideTheDottedRectangle) {
     // Scrolled and zoomed, the frame moves with the canvas.
     view.zoom = 2;
     view.offsetX = 100;
-    EXPECT_EQ((200 - 100) * 2 + 1, FrameOnWindowOf(Framed(100, 200, 500, 600), view).x1);
+    EXPECT_EQ((200 - 100) * 2 + 1, FrameOnWindowOf(FramedSettings(100, 200, 500, 600), view).x1);
 }
 
 }  // namespace

@@ -1,19 +1,11 @@
 // The frame and image size texts under the preview, and the ruler scales.
+#include "support/framed_settings.h"
 #include "ui/preview_labels.h"
 #include "ui/ruler_scale.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-ScanSettings Letter(int16_t mode, int16_t dpi) {
-    ScanSettings settings = {};
-    settings.ScanMode = mode;
-    settings.DPI = dpi;
-    settings.Right = 850;
-    settings.Bottom = 1100;
-    return settings;
-}
 
 TEST(PreviewLabels, LengthsInInchesAndCentimetres) {
     EXPECT_EQ("Width: 8.5 in", FrameLengthText("Width", 850, 1));
@@ -26,17 +18,17 @@ TEST(PreviewLabels, LengthsInInchesAndCentimetres) {
 
 TEST(PreviewLabels, ImageSizeInKilobytesMegabytesAndGigabytes) {
     // 75 dpi black/white Letter: 638 x 825, rows of 80 bytes: 64.5 KB.
-    EXPECT_EQ("Image size: 64.5 KB", ImageSizeText("Image size", Letter(kScanModeBlackWhite, 75)));
+    EXPECT_EQ("Image size: 64.5 KB", ImageSizeText("Image size", FramedSettings(0, 0, 1100, 850, kScanModeBlackWhite, 75)));
     // 300 dpi colour: 2550 x 3300, rows of 7652 bytes: 24.08 MB.
-    EXPECT_EQ("Image size: 24.08 MB", ImageSizeText("Image size", Letter(kScanModeColor, 300)));
+    EXPECT_EQ("Image size: 24.08 MB", ImageSizeText("Image size", FramedSettings(0, 0, 1100, 850, kScanModeColor, 300)));
     // 300 dpi gray: 2550 x 3300 rows of 2552 bytes = 8.03 MB.
-    EXPECT_EQ("Image size: 8.03 MB", ImageSizeText("Image size", Letter(kScanModeGray, 300)));
+    EXPECT_EQ("Image size: 8.03 MB", ImageSizeText("Image size", FramedSettings(0, 0, 1100, 850, kScanModeGray, 300)));
     // 2400 dpi colour over the whole glass: 20736 x 33600 x 3 bytes = 1.95 GB.
-    ScanSettings glass = Letter(kScanModeColor, 2400);
+    ScanSettings glass = FramedSettings(0, 0, 1100, 850, kScanModeColor, 2400);
     glass.Right = 864;
     glass.Bottom = 1400;
     EXPECT_EQ("Image size: 1.95 GB", ImageSizeText("Image size", glass));
-    ScanSettings empty = Letter(kScanModeColor, 300);
+    ScanSettings empty = FramedSettings(0, 0, 1100, 850, kScanModeColor, 300);
     empty.Right = 0;
     EXPECT_EQ("Image size: 0.0 KB", ImageSizeText("Image size", empty));
 }
