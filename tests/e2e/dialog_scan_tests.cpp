@@ -6,6 +6,7 @@
 #include "e2e/client_scan_test.h"
 
 #include "../../engine/scan_settings.h"
+#include "support/scanner_call_log.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -13,6 +14,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -118,16 +121,14 @@ void Slide(HWND page, int id, int position) {
 // The records of the IO_StartScanPage lines of a scanner log.
 std::vector<ScanSettings> StartedRecords(const std::string& log) {
     std::vector<ScanSettings> records;
-    size_t at = 0;
-    while ((at = log.find("IO_StartScanPage", at)) != std::string::npos) {
-        const size_t hex = log.find("settings=", at);
-        const size_t end = log.find('\n', at);
-        at = end == std::string::npos ? log.size() : end;
-        if (hex == std::string::npos || hex > at || hex + 9 + 2 * sizeof(ScanSettings) > log.size()) continue;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<uint8_t> bytes;
+        if (line.rfind("IO_StartScanPage", 0) != 0 || !StartScanPageRecord(line, bytes) ||
+            bytes.size() < sizeof(ScanSettings))
+            continue;
         ScanSettings record = {};
-        auto* bytes = reinterpret_cast<unsigned char*>(&record);
-        for (size_t i = 0; i < sizeof record; ++i)
-            bytes[i] = static_cast<unsigned char>(std::stoi(log.substr(hex + 9 + 2 * i, 2), nullptr, 16));
+        std::memcpy(&record, bytes.data(), sizeof record);
         records.push_back(record);
     }
     return records;

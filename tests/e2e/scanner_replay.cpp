@@ -4,6 +4,7 @@
 #include "framework/proc_address.h"
 #include "scanner-sim/brsvio.h"
 #include "support/build_tree.h"
+#include "support/scanner_call_log.h"
 
 #include <windows.h>
 
@@ -40,19 +41,6 @@ const Scanner* LoadedScanner() {
     return scanner.Complete() ? &scanner : nullptr;
 }
 
-bool DecodeHex(const std::string& hex, std::vector<uint8_t>& bytes) {
-    if (hex.size() % 2) return false;
-    bytes.clear();
-    for (size_t i = 0; i < hex.size(); i += 2) {
-        char pair[3] = {hex[i], hex[i + 1], '\0'};
-        char* end = nullptr;
-        const long value = std::strtol(pair, &end, 16);
-        if (*end) return false;
-        bytes.push_back(static_cast<uint8_t>(value));
-    }
-    return true;
-}
-
 // The number after "name=" in a log line, or -1.
 int32_t Field(const std::string& line, const std::string& name) {
     const size_t at = line.find(" " + name + "=");
@@ -66,10 +54,8 @@ int32_t RowBytes(int scanMode, int32_t width) {
 }
 
 bool ScanAgain(const Scanner& scanner, const std::string& line, ReplayedPage& page, std::string& error) {
-    const size_t from = line.find("settings=") + 9;
-    const size_t to = line.find(' ', from);
     std::vector<uint8_t> record;
-    if (!DecodeHex(line.substr(from, to - from), record) || record.size() != BRSVIO_RECORD_SIZE) {
+    if (!StartScanPageRecord(line, record) || record.size() != BRSVIO_RECORD_SIZE) {
         error = "unreadable record in: " + line;
         return false;
     }

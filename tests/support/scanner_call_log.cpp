@@ -2,7 +2,9 @@
 
 #include "framework/proc_address.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 
 std::string ReadCallLog(HMODULE scanner) {
@@ -24,4 +26,22 @@ int CountCalls(const std::string& log, const std::string& function) {
     for (std::string line; std::getline(lines, line);)
         if (line.compare(0, prefix.size(), prefix) == 0) ++count;
     return count;
+}
+
+bool StartScanPageRecord(const std::string& line, std::vector<uint8_t>& record) {
+    const size_t at = line.find("settings=");
+    if (at == std::string::npos) return false;
+    const size_t from = at + 9;
+    const size_t to = std::min(line.find_first_of(" \r\n", from), line.size());
+    const std::string hex = line.substr(from, to - from);
+    if (hex.empty() || hex.size() % 2) return false;
+    record.clear();
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        const char pair[3] = {hex[i], hex[i + 1], '\0'};
+        char* end = nullptr;
+        const long value = std::strtol(pair, &end, 16);
+        if (*end) return false;
+        record.push_back(static_cast<uint8_t>(value));
+    }
+    return true;
 }
