@@ -6,7 +6,7 @@
 // for granted, so rows in any other order show up as a mismatch.
 #include "e2e/client_scan_test.h"
 #include "support/build_tree.h"
-#include "tests/scanner-sim/bmp_writer.h"
+#include "support/bmp_writer.h"
 
 #include <tuple>
 

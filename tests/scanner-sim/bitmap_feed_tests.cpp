@@ -2,7 +2,7 @@
 // file's resolution, resampling, and files that cannot be used.
 #include <gtest/gtest.h>
 
-#include "bmp_writer.h"
+#include "support/bmp_writer.h"
 #include "brsvio_library.h"
 #include "scan_helpers.h"
 #include "support/temp_folder.h"

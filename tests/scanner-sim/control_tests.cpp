@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bmp_writer.h"
+#include "support/bmp_writer.h"
 
 #include "brsvio_library.h"
 #include "scan_helpers.h"

@@ -1,4 +1,4 @@
-#include "bmp_writer.h"
+#include "support/bmp_writer.h"
 
 namespace {
 

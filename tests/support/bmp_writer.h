@@ -1,4 +1,5 @@
-// Writes small uncompressed bitmap files for the folder feeding tests.
+// Writes small uncompressed bitmap files for the tests that feed the virtual
+// scanner from a folder of pictures.
 #pragma once
 
 #include <stdint.h>
