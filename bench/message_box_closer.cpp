@@ -1,8 +1,6 @@
 #include "bench/message_box_closer.h"
 
-#include "resources/progress_window_ids.h"
-
-#include <commctrl.h>
+#include "support/dialog_finder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -53,33 +51,36 @@ bool MessageBoxCloser::Remember(HWND box, const std::string& text) {
     return fresh;
 }
 
-BOOL CALLBACK MessageBoxCloser::CloseIfMessageBox(HWND window, LPARAM self) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+void MessageBoxCloser::CloseMessageBoxes() {
+    DialogSearch search;
+    search.threadId = threadId_;
     // The data source's progress windows are dialogs too, and part of what is
-    // measured: cancelling them would end the scan.
-    if (GetDlgItem(window, IDC_PROGRESS_BAR)) return TRUE;
-    // So are property sheets (the scanner dialog among them), with their tabs.
-    if (FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
-    char caption[128] = {};
-    char text[1024] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    GetDlgItemTextA(window, kMessageTextId, text, sizeof text);
-    try {
-        reinterpret_cast<MessageBoxCloser*>(self)->Remember(window, std::string(caption) + ": " + text);
-    } catch (...) {
-        // Without memory for its text the box is closed all the same.
+    // measured: cancelling them would end the scan. So are property sheets
+    // (the scanner dialog among them).
+    search.kind = DialogKind::Prompt;
+    for (HWND box : FindDialogs(search)) {
+        char caption[128] = {};
+        char text[1024] = {};
+        GetWindowTextA(box, caption, sizeof caption);
+        GetDlgItemTextA(box, kMessageTextId, text, sizeof text);
+        try {
+            Remember(box, std::string(caption) + ": " + text);
+        } catch (...) {
+            // Without memory for its text the box is closed all the same.
+        }
+        // Escape answers a message box with its cancelling button, or OK when it has one alone.
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(box, WM_CLOSE, 0, 0);
     }
-    // Escape answers a message box with its cancelling button, or OK when it has one alone.
-    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
 }
 
 DWORD WINAPI MessageBoxCloser::WatchLoop(void* self) {
     auto* closer = static_cast<MessageBoxCloser*>(self);
     while (WaitForSingleObject(closer->stop_.Get(), kPollMilliseconds) == WAIT_TIMEOUT)
-        EnumThreadWindows(closer->threadId_, CloseIfMessageBox, reinterpret_cast<LPARAM>(closer));
+        try {
+            closer->CloseMessageBoxes();
+        } catch (...) {
+            // No memory for the search this time: the next poll tries again.
+        }
     return 0;
 }

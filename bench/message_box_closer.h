@@ -23,7 +23,7 @@ public:
 
 private:
     static DWORD WINAPI WatchLoop(void* self);
-    static BOOL CALLBACK CloseIfMessageBox(HWND window, LPARAM self);
+    void CloseMessageBoxes();
     // Keeps the text of a box not seen before; false for one seen already.
     bool Remember(HWND box, const std::string& text);
 

@@ -1,26 +1,18 @@
 #include "tests/datasource/progress_window_finder.h"
 
+#include "support/dialog_finder.h"
+
 namespace {
-
-constexpr int kProgressBarId = 1110;
-
-BOOL CALLBACK FindVisibleProgress(HWND hwnd, LPARAM param) {
-    char className[32] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    if (!GetDlgItem(hwnd, kProgressBarId) || !GetDlgItem(hwnd, IDCANCEL)) return TRUE;
-    *reinterpret_cast<HWND*>(param) = hwnd;
-    return FALSE;
-}
 
 WhenProgressShows* running = nullptr;
 
 }  // namespace
 
 HWND FindProgressWindow() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindVisibleProgress, reinterpret_cast<LPARAM>(&found));
-    return found;
+    DialogSearch search;
+    search.threadId = GetCurrentThreadId();
+    search.kind = DialogKind::ProgressWindow;
+    return FindDialog(search);
 }
 
 void PressCancel(HWND window) {

@@ -2,6 +2,7 @@
 
 #include "framework/handles.h"
 #include "support/build_tree.h"
+#include "support/dialog_finder.h"
 #include "support/pe_exports.h"
 
 #include <commctrl.h>
@@ -109,39 +110,7 @@ std::string CommandLine(const std::string& program, const std::vector<std::strin
     return line;
 }
 
-struct ProgressSearch {
-    DWORD process;
-    HWND found;
-};
 
-BOOL CALLBACK FindProgressWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<ProgressSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
-    if (!FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr) || !GetDlgItem(hwnd, IDCANCEL))
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-struct SheetSearch {
-    DWORD process;
-    const std::vector<HWND>* seen;
-    HWND found;
-};
-
-// A visible tabbed dialog of the client that the script has not had yet.
-BOOL CALLBACK FindScannerDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<SheetSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != search->process || !IsWindowVisible(hwnd)) return TRUE;
-    if (!FindWindowExA(hwnd, nullptr, WC_TABCONTROLA, nullptr)) return TRUE;
-    if (std::find(search->seen->begin(), search->seen->end(), hwnd) != search->seen->end()) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
 
 }  // namespace
 
@@ -213,23 +182,30 @@ ClientResult RunClient(const ClientRunOptions& options) {
                 seenDialogs.erase(std::remove_if(seenDialogs.begin(), seenDialogs.end(),
                                                  [](HWND hwnd) { return !IsWindow(hwnd); }),
                                   seenDialogs.end());
-                SheetSearch sheets{process.dwProcessId, &seenDialogs, nullptr};
-                EnumWindows(FindScannerDialog, reinterpret_cast<LPARAM>(&sheets));
-                if (sheets.found) {
-                    seenDialogs.push_back(sheets.found);
+                // A scanner dialog of the client that the script has not had yet.
+                DialogSearch sheets;
+                sheets.processId = process.dwProcessId;
+                sheets.kind = DialogKind::TabbedSheet;
+                sheets.skip = [&seenDialogs](HWND hwnd) {
+                    return std::find(seenDialogs.begin(), seenDialogs.end(), hwnd) != seenDialogs.end();
+                };
+                if (const HWND sheet = FindDialog(sheets)) {
+                    seenDialogs.push_back(sheet);
                     // Let it finish laying out its first page.
                     Sleep(150);
-                    options.dialogScript(sheets.found, ++result.dialogsShown);
+                    options.dialogScript(sheet, ++result.dialogsShown);
                 }
             }
-            ProgressSearch search{process.dwProcessId, nullptr};
-            EnumWindows(FindProgressWindow, reinterpret_cast<LPARAM>(&search));
-            if (!search.found) continue;
+            DialogSearch progress;
+            progress.processId = process.dwProcessId;
+            progress.kind = DialogKind::ProgressWindow;
+            const HWND progressWindow = FindDialog(progress);
+            if (!progressWindow) continue;
             result.progressShown = true;
             if (options.cancelProgress && !result.cancelPressed) {
                 result.cancelPressed = true;
-                PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(search.found, IDCANCEL)));
+                PostMessageA(progressWindow, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(progressWindow, IDCANCEL)));
             }
         }
         result.messageBoxes = boxes.Seen();

@@ -10,15 +10,22 @@ struct Found {
     std::vector<HWND> dialogs;
 };
 
+DialogKind KindOf(HWND dialog) {
+    if (FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr)) return DialogKind::TabbedSheet;
+    if (FindWindowExA(dialog, nullptr, PROGRESS_CLASSA, nullptr) && GetDlgItem(dialog, IDCANCEL))
+        return DialogKind::ProgressWindow;
+    return DialogKind::Prompt;
+}
+
 bool Matches(HWND hwnd, const DialogSearch& search) {
     DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != search.processId || !IsWindowVisible(hwnd)) return false;
+    const DWORD thread = GetWindowThreadProcessId(hwnd, &process);
+    if (process != search.processId || (search.threadId && thread != search.threadId)) return false;
+    if (!IsWindowVisible(hwnd)) return false;
     char className[16] = {};
     GetClassNameA(hwnd, className, sizeof className);
     if (lstrcmpA(className, "#32770") != 0) return false;
-    if (search.skipProgressWindows && FindWindowExA(hwnd, nullptr, PROGRESS_CLASSA, nullptr)) return false;
-    if (search.skipPropertySheets && FindWindowExA(hwnd, nullptr, WC_TABCONTROLA, nullptr)) return false;
+    if (search.kind != DialogKind::Any && KindOf(hwnd) != search.kind) return false;
     return !search.skip || !search.skip(hwnd);
 }
 
@@ -31,7 +38,10 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM param) {
 
 std::vector<HWND> Find(const DialogSearch& search, bool firstOnly) {
     Found found{search, firstOnly, {}};
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
+    if (search.threadId)
+        EnumThreadWindows(search.threadId, Collect, reinterpret_cast<LPARAM>(&found));
+    else
+        EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
     return found.dialogs;
 }
 

@@ -1,7 +1,7 @@
-// The one way the test programs look for dialog windows: the visible
-// top-level windows of class #32770 of a process (this one unless told
-// otherwise), leaving out, where asked, the source's progress windows, the
-// property sheets a test drives itself and the dialogs already dealt with.
+// The one way the test and bench programs look for dialog windows: the
+// visible top-level windows of class #32770 of a process (this one unless
+// told otherwise) or of one thread, of one kind, leaving out those already
+// dealt with.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +9,18 @@
 #include <functional>
 #include <vector>
 
+enum class DialogKind {
+    Any,
+    TabbedSheet,     // a property sheet: the scanner dialog
+    ProgressWindow,  // with a progress bar and a Cancel button
+    Prompt,          // neither: message boxes and prompts
+};
+
 struct DialogSearch {
     DWORD processId = GetCurrentProcessId();
-    bool skipProgressWindows = false;  // dialogs with a progress bar
-    bool skipPropertySheets = false;   // dialogs with a tab control
-    std::function<bool(HWND)> skip;    // true for a dialog already dealt with
+    DWORD threadId = 0;  // not 0: only that thread's windows
+    DialogKind kind = DialogKind::Any;
+    std::function<bool(HWND)> skip;  // true for a dialog already dealt with
 };
 
 // In Z order, the topmost first.

@@ -46,9 +46,9 @@ bool MessageBoxWatcher::AnswerOne() {
                     answered_.end());
     DialogSearch search;
     search.processId = processId_;
-    search.skipProgressWindows = true;
-    // The source's tabbed dialog is driven by the test itself.
-    search.skipPropertySheets = true;
+    // Progress windows are not message boxes, and the source's tabbed dialog
+    // is driven by the test itself.
+    search.kind = DialogKind::Prompt;
     search.skip = [this](HWND hwnd) { return std::find(answered_.begin(), answered_.end(), hwnd) != answered_.end(); };
     const HWND found = FindDialog(search);
     if (!found) return false;
