@@ -4,6 +4,8 @@
 #include "engine/negotiation_state.h"
 #include "engine/scan_sizes.h"
 #include "engine/scanner_io.h"
+#include "framework/combo_box.h"
+#include "framework/trackbar.h"
 #include "framework/win_app.h"
 #include "localization/language.h"
 #include "localization/text_table.h"
@@ -201,40 +203,31 @@ void CustomSettingsPage::DisableUnavailableChoices() {
 }
 
 void CustomSettingsPage::FillLists() {
-    HWND resolution = Item(IDC_CUSTOM_RESOLUTION);
-    for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i) {
-        if (!context_.Negotiated.AllowedResolutions[i]) continue;
-        char text[16];
-        snprintf(text, sizeof text, "%d", ResolutionList[i]);
-        SendMessageA(resolution, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
-    HWND size = Item(IDC_CUSTOM_SCAN_SIZE);
-    const std::string userDefined = CurrentText(texts::UserDefined);
-    SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(userDefined.c_str()));
+    const ComboBox resolution(Item(IDC_CUSTOM_RESOLUTION));
+    for (int i = 0; i < kResolutionCount && ResolutionList[i] != 0; ++i)
+        if (context_.Negotiated.AllowedResolutions[i]) resolution.AddString(std::to_string(ResolutionList[i]));
+    const ComboBox size(Item(IDC_CUSTOM_SCAN_SIZE));
+    size.AddString(CurrentText(texts::UserDefined));
     std::string name;
-    for (int i = 0; i < kScanSizeCount && GetPaperSizeName(GetLanguage(), i, name); ++i)
-        SendMessageA(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    HWND filter = Item(IDC_CUSTOM_FILTER);
-    for (const LocalizedText* entry : {&texts::FilterNone, &texts::FilterDescreen}) {
-        const std::string text = CurrentText(*entry);
-        SendMessageA(filter, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+    for (int i = 0; i < kScanSizeCount && GetPaperSizeName(GetLanguage(), i, name); ++i) size.AddString(name);
+    const ComboBox filter(Item(IDC_CUSTOM_FILTER));
+    for (const LocalizedText* entry : {&texts::FilterNone, &texts::FilterDescreen})
+        filter.AddString(CurrentText(*entry));
 }
 
 void CustomSettingsPage::SetUpSliders() {
     for (const SliderSetup& slider : kSliders) {
-        HWND control = Item(slider.sliderId);
-        SendMessageA(control, TBM_SETRANGEMIN, FALSE, slider.range.Low);
-        SendMessageA(control, TBM_SETRANGEMAX, TRUE, slider.range.High);
-        SendMessageA(control, TBM_SETPAGESIZE, 0, slider.pageSize);
-        SendMessageA(control, TBM_SETTICFREQ, slider.tickFrequency, 0);
+        const Trackbar control(Item(slider.sliderId));
+        control.SetRange(slider.range.Low, slider.range.High);
+        control.SetPageSize(slider.pageSize);
+        control.SetTickFrequency(slider.tickFrequency);
     }
 }
 
 void CustomSettingsPage::ShowSlider(int sliderId, int value) const {
     const SliderSetup* slider = SliderOf(sliderId);
     if (!slider) return;
-    SendMessageA(Item(sliderId), TBM_SETPOS, TRUE, value);
+    Trackbar(Item(sliderId)).SetPosition(value);
     SetItemText(slider->valueId, SliderText(sliderId, value));
 }
 
@@ -247,33 +240,28 @@ void CustomSettingsPage::ShowSettings() {
     CheckButton(page, IDC_CUSTOM_GRAYSCALE, settings_.ScanMode == kScanModeGray);
     CheckButton(page, IDC_CUSTOM_COLOR, settings_.ScanMode == kScanModeColor);
 
-    HWND resolution = Item(IDC_CUSTOM_RESOLUTION);
+    const ComboBox resolution(Item(IDC_CUSTOM_RESOLUTION));
     int selected = 0;
-    const int count = static_cast<int>(SendMessageA(resolution, CB_GETCOUNT, 0, 0));
-    for (int i = count - 1; i >= 1; --i) {
-        char text[16] = {};
-        if (SendMessageA(resolution, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text))
-            continue;
-        SendMessageA(resolution, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        if (atoi(text) == settings_.DPI) {
+    for (int i = resolution.Count() - 1; i >= 1; --i) {
+        if (atoi(resolution.ItemText(i).c_str()) == settings_.DPI) {
             selected = i;
             break;
         }
     }
-    SendMessageA(resolution, CB_SETCURSEL, selected, 0);
+    resolution.Select(selected);
     SelectScanSize();
-    SendMessageA(Item(IDC_CUSTOM_FILTER), CB_SETCURSEL, settings_.Filter != 0 ? 1 : 0, 0);
+    ComboBox(Item(IDC_CUSTOM_FILTER)).Select(settings_.Filter != 0 ? 1 : 0);
     CheckButton(page, IDC_CUSTOM_INVERT, settings_.Invert != 0);
     CheckButton(page, IDC_CUSTOM_DETECT_EOP, settings_.DetectEOP != 0);
     for (const SliderSetup& slider : kSliders) ShowSlider(slider.sliderId, settings_.*slider.field);
 }
 
 void CustomSettingsPage::SelectScanSize() const {
-    SendMessageA(Item(IDC_CUSTOM_SCAN_SIZE), CB_SETCURSEL, FindPaperSize(&settings_), 0);
+    ComboBox(Item(IDC_CUSTOM_SCAN_SIZE)).Select(FindPaperSize(&settings_));
 }
 
 int CustomSettingsPage::SelectedIndex(int listId) const {
-    return static_cast<int>(SendMessageA(Item(listId), CB_GETCURSEL, 0, 0));
+    return ComboBox(Item(listId)).Selection();
 }
 
 void CustomSettingsPage::RefreshFreeSpace() {
@@ -287,7 +275,7 @@ void CustomSettingsPage::OnSlider(HWND slider) {
     const int id = GetDlgCtrlID(slider);
     const SliderSetup* setup = SliderOf(id);
     if (!setup) return;
-    const int position = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+    const int position = Trackbar(slider).Position();
     if (id == lastSliderReport_.id && position == lastSliderReport_.position) return;
     settings_.*setup->field = static_cast<int16_t>(position);
     SetItemText(setup->valueId, SliderText(id, position));
@@ -360,10 +348,7 @@ bool CustomSettingsPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
             if (notifyCode != CBN_SELCHANGE) break;
             const int index = SelectedIndex(id);
             if (index < 0) return true;
-            char text[16] = {};
-            if (SendMessageA(control, CB_GETLBTEXTLEN, index, 0) < static_cast<LRESULT>(sizeof text))
-                SendMessageA(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-            if (const int dpi = atoi(text)) settings_.DPI = static_cast<int16_t>(dpi);
+            if (const int dpi = atoi(ComboBox(control).ItemText(index).c_str())) settings_.DPI = static_cast<int16_t>(dpi);
             if (preview_) preview_->Refresh(kRefreshAfterResolution);
             return true;
         }
