@@ -1,11 +1,9 @@
 #include "bench/scanner_log.h"
 
-#include "framework/proc_address.h"
-#include "scanner-sim/brsvio.h"
+#include "support/scanner_call_log.h"
 
 #include <cstdlib>
 #include <sstream>
-#include <vector>
 
 namespace {
 
@@ -23,22 +21,14 @@ bool StartsWith(const std::string& line, const char* prefix) { return line.rfind
 }  // namespace
 
 bool ReadScannerLog(HMODULE scanner, ScannerLogSummary& summary, std::string& error) {
-    const auto getLog = ProcAddress<BRSVIO_GetCallLog_Fn>(scanner, "BRSVIO_GetCallLog");
-    if (!getLog) {
-        error = "the scanner library keeps no call log (BRSVIO_GetCallLog missing)";
+    const std::string log = ReadCallLog(scanner);
+    if (log.empty()) {
+        error = "the scanner library's call log is missing or empty (BRSVIO_GetCallLog)";
         return false;
     }
-    const int32_t length = getLog(nullptr, 0);
-    if (length < 0) {
-        error = "the scanner's call log cannot be read";
-        return false;
-    }
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    getLog(text.data(), static_cast<int32_t>(text.size()));
-
     summary = ScannerLogSummary();
     bool started = false;
-    std::istringstream lines(std::string(text.data()));
+    std::istringstream lines(log);
     std::string line;
     while (std::getline(lines, line)) {
         if (StartsWith(line, "IO_StartScanPage ") && line.find(" -> 1") != std::string::npos) {
