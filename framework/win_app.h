@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 class CWinApp {
@@ -32,6 +33,12 @@ public:
     // there is no help file or the request cannot be made.
     bool ShowHelp(HWND window, UINT command, ULONG_PTR data) const;
 
+    // The language the user interface is shown in, kept from the first time
+    // it is asked for or set until the module goes (0 until then); the
+    // localization layer reads and fills it.
+    int16_t CachedLanguage() const { return cachedLanguage_; }
+    void SetCachedLanguage(int16_t language) { cachedLanguage_ = language; }
+
     // Reads a signed decimal integer. A missing key, an empty value, text that
     // is not a whole decimal number or one beyond 32 bits yields `fallback`.
     int GetProfileInt(const char* section, const char* key, int fallback) const;
@@ -42,6 +49,7 @@ private:
     HINSTANCE module_ = nullptr;
     const char* profileName_ = nullptr;
     const char* helpFilePath_ = nullptr;
+    int16_t cachedLanguage_ = 0;
 };
 
 // Parses the whole of `text` as a signed decimal 32-bit integer (surrounding

@@ -12,11 +12,7 @@ namespace {
 const char ProfileSection[] = "MAIN";
 const char ProfileKey[] = "Language";
 
-// 0 until the language is first asked for or set.
-LanguageId cachedLanguage = 0;
-
-LanguageId ReadStoredLanguage() {
-    const CWinApp* app = CWinApp::Current();
+LanguageId ReadStoredLanguage(const CWinApp* app) {
     int stored = app ? app->GetProfileInt(ProfileSection, ProfileKey, 0) : 0;
     // The value was always written from a 16-bit id, so only the low 16 bits count.
     return static_cast<LanguageId>(static_cast<uint16_t>(stored));
@@ -41,19 +37,21 @@ LanguageId GetSystemLanguage() {
 }
 
 LanguageId GetLanguage() {
-    if (cachedLanguage != 0) return cachedLanguage;
-    LanguageId stored = ReadStoredLanguage();
+    CWinApp* app = CWinApp::Current();
+    if (app && app->CachedLanguage() != 0) return app->CachedLanguage();
+    const LanguageId stored = ReadStoredLanguage(app);
     // A language taken from the system is not written back, so that a later
     // load under another system language follows that one.
-    cachedLanguage = IsValidLanguage(stored) ? stored : GetSystemLanguage();
-    return cachedLanguage;
+    const LanguageId language = IsValidLanguage(stored) ? stored : GetSystemLanguage();
+    if (app) app->SetCachedLanguage(language);
+    return language;
 }
 
 void SetLanguage(LanguageId language) {
-    if (const CWinApp* app = CWinApp::Current()) {
-        app->WriteProfileInt(ProfileSection, ProfileKey, language);
-    }
-    cachedLanguage = language;
+    CWinApp* app = CWinApp::Current();
+    if (!app) return;
+    app->WriteProfileInt(ProfileSection, ProfileKey, language);
+    app->SetCachedLanguage(language);
 }
 
 void LoadText(LanguageId language, const LocalizedText& entry, std::string& out) {
@@ -78,4 +76,3 @@ bool GetPaperSizeName(LanguageId language, int index, std::string& out) {
     return true;
 }
 
-void ResetLanguageCacheForTesting() { cachedLanguage = 0; }

@@ -8,11 +8,14 @@
 
 // The current language, always a valid id. The first call reads "Language" of
 // section "MAIN" from the profile (or falls back to the system default) and
-// keeps the answer for the life of the process.
+// keeps the answer in the module's application object for its life. Without
+// an application object there is no profile and nothing to keep it in: the
+// system default is read each time.
 LanguageId GetLanguage();
 
 // Makes `language` current and stores it in the profile. A failed write is
-// ignored: the language still applies for the rest of the process.
+// ignored: the language still applies for the life of the module. Without an
+// application object nothing changes.
 void SetLanguage(LanguageId language);
 
 // The language that the system's default language suggests; English for any
@@ -28,6 +31,3 @@ std::string CurrentText(const LocalizedText& entry);
 // Name of paper size `index` (0 to 7, in scan size order). For any other index
 // `out` is emptied and the result is false, which ends a caller's fill loop.
 bool GetPaperSizeName(LanguageId language, int index, std::string& out);
-
-// Forgets the cached language so that a test can start as a fresh load would.
-void ResetLanguageCacheForTesting();

@@ -62,7 +62,6 @@ class AcquisitionTest : public ProfileFixture {
 protected:
     void SetUp() override {
         ProfileFixture::SetUp();
-        ResetLanguageCacheForTesting();
         ASSERT_TRUE(io_.Load(VirtualScannerPath().c_str()));
         control_ = std::make_unique<VirtualScannerControl>(io_.Library());
         ASSERT_TRUE(control_->Valid());
@@ -80,7 +79,6 @@ protected:
         store_.ClearStore();
         sheet_.End();
         io_.Close();
-        ResetLanguageCacheForTesting();
         ProfileFixture::TearDown();
     }
     int Prescan(int32_t acquireResult = 0, bool showProgress = true, const CWnd* owner = nullptr) {

@@ -99,17 +99,9 @@ TEST_F(PageBracketTest, NoPaperRefusesTheStart) {
     EXPECT_EQ(1, sheet_.Start(settings_));
 }
 
-class ScanErrorTextTest : public ProfileFixture {
-protected:
-    void SetUp() override {
-        ProfileFixture::SetUp();
-        ResetLanguageCacheForTesting();
-    }
-    void TearDown() override {
-        ResetLanguageCacheForTesting();
-        ProfileFixture::TearDown();
-    }
-};
+// Each test has an application object of its own, and so a language fresh
+// from its profile.
+class ScanErrorTextTest : public ProfileFixture {};
 
 TEST_F(ScanErrorTextTest, EveryCodeHasItsMessageInTheCurrentLanguage) {
     SetLanguage(LanguageEnglish);

@@ -21,7 +21,7 @@ TEST_F(LanguageChoice, NothingStoredFollowsTheSystemAndWritesNothing) {
 TEST_F(LanguageChoice, FirstAndLastLanguagesAreAccepted) {
     WriteStoredValue(1210);
     EXPECT_EQ(1210, GetLanguage());
-    ResetLanguageCacheForTesting();
+    Reload();
     WriteStoredValue(1214);
     EXPECT_EQ(1214, GetLanguage());
 }
@@ -29,7 +29,7 @@ TEST_F(LanguageChoice, FirstAndLastLanguagesAreAccepted) {
 TEST_F(LanguageChoice, ValuesOutsideTheRangeCountAsAbsent) {
     const int outside[] = {1209, 1215, 0, -1, 1210 + 32768};
     for (int value : outside) {
-        ResetLanguageCacheForTesting();
+        Reload();
         WriteStoredValue(value);
         EXPECT_EQ(GetSystemLanguage(), GetLanguage()) << value;
         EXPECT_EQ(std::to_string(value), StoredText()) << "the stored value stays as it was";
@@ -39,7 +39,7 @@ TEST_F(LanguageChoice, ValuesOutsideTheRangeCountAsAbsent) {
 TEST_F(LanguageChoice, OnlyTheLow16BitsOfTheStoredValueCount) {
     WriteStoredValue(66746);  // 65536 + 1210
     EXPECT_EQ(1210, GetLanguage());
-    ResetLanguageCacheForTesting();
+    Reload();
     WriteStoredValue(1213 - 65536);
     EXPECT_EQ(1213, GetLanguage());
 }
@@ -47,7 +47,7 @@ TEST_F(LanguageChoice, OnlyTheLow16BitsOfTheStoredValueCount) {
 TEST_F(LanguageChoice, CorruptTextGivesTheSystemLanguage) {
     const char* corrupt[] = {"French", "1211x", "", "12 11", "99999999999"};
     for (const char* text : corrupt) {
-        ResetLanguageCacheForTesting();
+        Reload();
         WriteStoredText(text);
         EXPECT_EQ(GetSystemLanguage(), GetLanguage()) << text;
     }
@@ -75,7 +75,7 @@ TEST_F(LanguageChoice, LaterProfileChangesAreNotSeenUntilTheNextLoad) {
     EXPECT_EQ(LanguageFrench, GetLanguage());
     WriteStoredValue(1214);  // as another process would
     EXPECT_EQ(LanguageFrench, GetLanguage());
-    ResetLanguageCacheForTesting();  // the data source loaded again
+    Reload();
     EXPECT_EQ(LanguageGerman, GetLanguage());
 }
 
@@ -92,13 +92,13 @@ TEST_F(LanguageChoice, FailedWriteStillChangesTheLanguage) {
     EXPECT_FALSE(FileExists("C:\\no\\such\\folder\\TAVIXSRC.INI"));
 }
 
-TEST(LanguageWithoutApplication, ReadsTheSystemLanguageAndStillSets) {
+// Outside a data source there is no profile and nothing to keep a language
+// in: the system default is what shows, and setting one changes nothing.
+TEST(LanguageWithoutApplication, ReadsTheSystemLanguageEachTime) {
     ASSERT_EQ(nullptr, CWinApp::Current());
-    ResetLanguageCacheForTesting();
     EXPECT_EQ(GetSystemLanguage(), GetLanguage());
-    SetLanguage(LanguageItalian);
-    EXPECT_EQ(LanguageItalian, GetLanguage());
-    ResetLanguageCacheForTesting();
+    SetLanguage(GetSystemLanguage() == LanguageItalian ? LanguageFrench : LanguageItalian);
+    EXPECT_EQ(GetSystemLanguage(), GetLanguage());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // A data source application object whose profile is a fresh INI file in a
-// temporary folder, and a language cache as it is right after loading.
+// temporary folder, with no language kept yet, as right after loading.
 #pragma once
 
 #include "framework/win_app.h"
@@ -17,10 +17,9 @@ protected:
     void SetUp() override {
         profilePath_ = folder_.File("TAVIXSRC.INI");
         app_.SetProfileName(profilePath_.c_str());
-        ResetLanguageCacheForTesting();
     }
-    // The cache is process-wide; leave none behind for the next test.
-    void TearDown() override { ResetLanguageCacheForTesting(); }
+    // As if the data source were loaded again: the language is read afresh.
+    void Reload() { app_.SetCachedLanguage(0); }
 
     void WriteStoredText(const char* text) {
         ASSERT_TRUE(WritePrivateProfileStringA("MAIN", "Language", text, profilePath_.c_str()));

@@ -61,7 +61,7 @@ TEST_F(SystemLocale, NothingStoredGivesTheSystemLanguageAndWritesNothing) {
 TEST_F(SystemLocale, OutOfRangeOrCorruptValuesGiveTheSystemLanguage) {
     const char* unusable[] = {"1209", "1215", "0", "-1210", "text"};
     for (const char* text : unusable) {
-        ResetLanguageCacheForTesting();
+        Reload();
         WriteStoredText(text);
         EXPECT_EQ(language_, GetLanguage()) << text;
         EXPECT_EQ(text, StoredText());

@@ -60,11 +60,9 @@ void UiTest::TearDown() {
     if (HWND owner = owner_.Detach()) DestroyWindow(owner);
     DrainMessages();
     io_.Close();
-    ResetLanguageCacheForTesting();
 }
 
 void UiTest::UseLanguage(LanguageId language) {
-    ResetLanguageCacheForTesting();
     SetLanguage(language);
     ASSERT_EQ(language, GetLanguage());
 }
