@@ -18,12 +18,11 @@ constexpr TW_UINT16 kCapCalibrate = 0xBE01;          // command
 constexpr TW_UINT16 kCapFeed = 0xBE02;               // command
 constexpr TW_UINT16 kCapClean = 0xBE03;              // command
 
-// MSG_QUERYSUPPORT answers. Every capability answers MSG_GETCURRENT, and
-// says so: applications ask for the current value only when the mask allows
-// it, and would otherwise take the default for it.
-constexpr TW_INT32 kSupportReadOnly = TWQC_GET | TWQC_GETCURRENT | TWQC_GETDEFAULT;  // 13
-constexpr TW_INT32 kSupportCommand = kSupportReadOnly | TWQC_SET;                   // 15
-constexpr TW_INT32 kSupportNegotiable = kSupportCommand | TWQC_RESET;               // 31
+// MSG_QUERYSUPPORT's answer for every capability: 13, 15 with a setter (the
+// commands), 31 when it can also be reset. Every capability answers
+// MSG_GETCURRENT, and says so: applications ask for the current value only
+// when the mask allows it, and would otherwise take the default for it.
+constexpr TW_INT32 kSupportReadOnly = TWQC_GET | TWQC_GETCURRENT | TWQC_GETDEFAULT;
 
 struct Capability {
     using Word = TW_UINT32 (*)(const CDataSourceApp& app);

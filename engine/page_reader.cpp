@@ -10,12 +10,6 @@
 PageReader::PageReader(const ScanContext& scan, PageSource source, const PageSide& page)
     : scan_(scan), source_(source), page_(page) {}
 
-PageReader::~PageReader() {
-    ownerDisabled_.reset();
-    rowProgress_.reset();
-    barProgress_.reset();
-}
-
 int PageReader::Open(const ScanSettings& settings, int32_t rowsPerBlock) {
     rowsPerBlock_ = rowsPerBlock;
     if (source_ == PageSource::Scanner) {

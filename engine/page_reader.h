@@ -34,7 +34,6 @@ struct PageSide {
 class PageReader {
 public:
     PageReader(const ScanContext& scan, PageSource source, const PageSide& page);
-    ~PageReader();
     PageReader(const PageReader&) = delete;
     PageReader& operator=(const PageReader&) = delete;
 
